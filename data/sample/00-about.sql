@@ -1,0 +1,7 @@
+-- The Yerbalia sample database, as SQL over the application's schema.
+-- The files of this folder run in name order in one transaction:
+--   10-catalogues.sql  species, classes, actions, indications, components, glossaries
+--   20-herbs-a.sql     single herbs, first part
+--   21-herbs-b.sql     single herbs, second part; formulas, their ingredients and sources; synonyms, notes
+--   30-links.sql       herbs and formulas linked to actions, indications and components
+-- Every Orden equals its Clave; every link carries both keys and both order numbers.

@@ -1,0 +1,500 @@
+#include "data/Database.h"
+
+#include "data/Collation.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace yb {
+namespace {
+
+DbError::Code codeFor(int rc)
+{
+    switch (rc & 0xFF) {
+    case SQLITE_NOTADB: return DbError::Code::NotADatabase;
+    case SQLITE_CORRUPT: return DbError::Code::Corrupt;
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM: return DbError::Code::ReadOnly;
+    case SQLITE_CONSTRAINT: return DbError::Code::KeyViolation;
+    default: return DbError::Code::General;
+    }
+}
+
+} // namespace
+
+// ---- Statement ----------------------------------------------------------------
+
+Statement::Statement(Database &db, const QString &sql) : m_db(db), m_sql(sql)
+{
+    m_stmt = db.acquire(sql, m_busy);
+}
+
+Statement::~Statement()
+{
+    if (!m_stmt)
+        return;
+    if (m_busy) {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+        *m_busy = false;
+    } else {
+        sqlite3_finalize(m_stmt);
+    }
+}
+
+void Statement::bind(int index, const QVariant &value)
+{
+    int rc = SQLITE_OK;
+    if (!value.isValid() || value.isNull()) {
+        rc = sqlite3_bind_null(m_stmt, index);
+    } else {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::Long:
+            rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            rc = sqlite3_bind_blob64(m_stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()),
+                                     SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray utf8 = value.toString().toUtf8();
+            rc = sqlite3_bind_text64(m_stmt, index, utf8.constData(), sqlite3_uint64(utf8.size()),
+                                     SQLITE_TRANSIENT, SQLITE_UTF8);
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        m_db.fail(rc, m_sql);
+}
+
+void Statement::bindAll(const QVariantList &values)
+{
+    for (int i = 0; i < values.size(); ++i)
+        bind(i + 1, values[i]);
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    sqlite3_reset(m_stmt);
+    m_db.fail(rc, m_sql);
+}
+
+qint64 Statement::int64(int column) const { return sqlite3_column_int64(m_stmt, column); }
+
+bool Statement::isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
+
+QString Statement::text(int column) const
+{
+    const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+    return QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, column));
+}
+
+QVariant Statement::value(int column, FieldType type) const
+{
+    if (sqlite3_column_type(m_stmt, column) == SQLITE_NULL)
+        return {};
+    switch (type) {
+    case FieldType::Alpha:
+    case FieldType::Memo: return text(column);
+    case FieldType::Long:
+    case FieldType::Short:
+    case FieldType::AutoInc: return int(sqlite3_column_int64(m_stmt, column));
+    case FieldType::Logical: return sqlite3_column_int64(m_stmt, column) != 0;
+    case FieldType::Number: return sqlite3_column_double(m_stmt, column);
+    case FieldType::Graphic: {
+        const auto *p = static_cast<const char *>(sqlite3_column_blob(m_stmt, column));
+        return QByteArray(p, sqlite3_column_bytes(m_stmt, column));
+    }
+    }
+    return {};
+}
+
+// ---- TableInfo ----------------------------------------------------------------
+
+int TableInfo::fieldIndex(QStringView name) const
+{
+    for (int i = 0; i < fields.size(); ++i)
+        if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+// ---- Database -----------------------------------------------------------------
+
+QString Database::filePathIn(const QString &directory)
+{
+    return QDir(directory).filePath(QString::fromLatin1(kFileName));
+}
+
+Database::Database(const QString &directory, sqlite3 *db) : m_directory(directory), m_db(db) {}
+
+Database::~Database()
+{
+    for (CachedStatement *c : std::as_const(m_statements)) {
+        sqlite3_finalize(c->stmt);
+        delete c;
+    }
+    sqlite3_close_v2(m_db);
+}
+
+static sqlite3 *openConnection(const QString &path, int flags)
+{
+    sqlite3 *db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+        sqlite3_close_v2(db);
+        throw DbError(codeFor(rc), QStringLiteral("Cannot open the database %1: %2").arg(path, why));
+    }
+    return db;
+}
+
+static void requireWritable(const QString &directory, const QString &path)
+{
+    const QFileInfo dir(directory);
+    const QFileInfo file(path);
+    if (!dir.isWritable() || (file.exists() && !file.isWritable()))
+        throw DbError(DbError::Code::ReadOnly,
+                      QStringLiteral("The data directory %1 cannot be written. Yerbalia stores notes and "
+                                     "changes there, so it needs write access to it.")
+                          .arg(QDir::toNativeSeparators(dir.absoluteFilePath())));
+}
+
+std::unique_ptr<Database> Database::open(const QString &directory)
+{
+    const QString path = filePathIn(directory);
+    if (!QFileInfo(path).isFile())
+        throw DbError(DbError::Code::NoDatabase,
+                      QStringLiteral("There is no database in %1 (expected the file %2). Create one with "
+                                     "\"yerbalia-db init --sample %1\".")
+                          .arg(QDir::toNativeSeparators(QFileInfo(directory).absoluteFilePath()),
+                               QString::fromLatin1(kFileName)));
+    requireWritable(directory, path);
+
+    std::unique_ptr<Database> db(new Database(directory, openConnection(path, SQLITE_OPEN_READWRITE)));
+    // Read before anything is written: a file that is not ours stays as it is.
+    const qint64 applicationId = [&] {
+        Statement id(*db, QStringLiteral("PRAGMA application_id"));
+        return id.step() ? id.int64(0) : 0;
+    }();
+    if (applicationId != Schema::kApplicationId)
+        throw DbError(DbError::Code::NotADatabase,
+                      QStringLiteral("%1 is not a Yerbalia database.").arg(QDir::toNativeSeparators(path)));
+    db->configure();
+    if (!db->hasTable(QStringLiteral("Plantas")))
+        throw DbError(DbError::Code::NotADatabase,
+                      QStringLiteral("%1 is not a Yerbalia database.").arg(QDir::toNativeSeparators(path)));
+    db->createWorkingTables();
+    return db;
+}
+
+std::unique_ptr<Database> Database::create(const QString &directory)
+{
+    const QString path = filePathIn(directory);
+    if (QFileInfo::exists(path))
+        throw DbError(DbError::Code::AlreadyExists,
+                      QStringLiteral("%1 already exists; it is left as it is.").arg(QDir::toNativeSeparators(path)));
+    if (!QDir().mkpath(directory))
+        throw DbError(DbError::Code::ReadOnly,
+                      QStringLiteral("Cannot create the directory %1.").arg(QDir::toNativeSeparators(directory)));
+    requireWritable(directory, path);
+
+    std::unique_ptr<Database> db(
+        new Database(directory, openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)));
+    db->configure();
+    {
+        Transaction tx(*db);
+        for (const TableDef &t : Schema::tables()) {
+            if (t.working)
+                continue;
+            db->exec(Schema::createTableSql(t));
+            if (!t.key.isEmpty() && !(t.key.size() == 1 && t.fields.first().type == FieldType::AutoInc
+                                      && t.fields.first().name == t.key.first()))
+                db->exec(Schema::createIndexSql(t.name, {QString::fromLatin1(Schema::kKeyIndexName), t.key, true},
+                                                t.fields));
+            for (const IndexDef &i : t.indexes)
+                db->exec(Schema::createIndexSql(t.name, i, t.fields));
+        }
+        db->exec(QStringLiteral("PRAGMA application_id = %1").arg(Schema::kApplicationId));
+        db->exec(QStringLiteral("PRAGMA user_version = %1").arg(Schema::kVersion));
+        tx.commit();
+    }
+    db->loadTableNames();
+    db->createWorkingTables();
+    return db;
+}
+
+void Database::configure()
+{
+    Collation::registerOn(m_db);
+    sqlite3_busy_timeout(m_db, 5000);
+    sqlite3_extended_result_codes(m_db, 1);
+    exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
+    exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    loadTableNames();
+}
+
+void Database::createWorkingTables()
+{
+    for (const TableDef &t : Schema::tables()) {
+        if (!t.working || hasTable(t.name))
+            continue;
+        exec(Schema::createTableSql(t));
+        if (t.fields.first().type != FieldType::AutoInc)
+            exec(Schema::createIndexSql(t.name, {QString::fromLatin1(Schema::kKeyIndexName), t.key, true}, t.fields));
+        for (const IndexDef &i : t.indexes)
+            exec(Schema::createIndexSql(t.name, i, t.fields));
+    }
+    loadTableNames();
+}
+
+void Database::loadTableNames()
+{
+    m_tableNames.clear();
+    Statement s(*this, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' UNION ALL "
+                                      "SELECT name FROM sqlite_temp_master WHERE type='table'"));
+    while (s.step()) {
+        const QString name = s.text(0);
+        if (!name.startsWith(u"sqlite_"))
+            m_tableNames.insert(name.toLower(), name);
+    }
+}
+
+void Database::fail(int rc, const QString &context) const
+{
+    const QString why = QString::fromUtf8(sqlite3_errmsg(m_db));
+    const DbError::Code code = codeFor(rc);
+    switch (code) {
+    case DbError::Code::NotADatabase:
+        throw DbError(code, QStringLiteral("%1 is not a Yerbalia database.").arg(QDir::toNativeSeparators(filePath())));
+    case DbError::Code::Corrupt:
+        throw DbError(code, QStringLiteral("The database %1 is damaged (%2). Restore it from a copy.")
+                                .arg(QDir::toNativeSeparators(filePath()), why));
+    case DbError::Code::ReadOnly:
+        throw DbError(code, QStringLiteral("The database %1 cannot be written: %2")
+                                .arg(QDir::toNativeSeparators(filePath()), why));
+    default: throw DbError(code, QStringLiteral("%1 (%2)").arg(why, context));
+    }
+}
+
+sqlite3_stmt *Database::acquire(const QString &sql, bool *&busy)
+{
+    CachedStatement *cached = m_statements.value(sql);
+    if (!cached) {
+        sqlite3_stmt *stmt = nullptr;
+        const QByteArray utf8 = sql.toUtf8();
+        const int rc = sqlite3_prepare_v3(m_db, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT,
+                                          &stmt, nullptr);
+        if (rc != SQLITE_OK)
+            fail(rc, sql);
+        cached = new CachedStatement{stmt, false};
+        m_statements.insert(sql, cached);
+    }
+    if (!cached->busy) {
+        cached->busy = true;
+        busy = &cached->busy;
+        return cached->stmt;
+    }
+    // The cached one is being stepped further up the stack: use one of our own.
+    sqlite3_stmt *stmt = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &stmt, nullptr);
+    if (rc != SQLITE_OK)
+        fail(rc, sql);
+    busy = nullptr;
+    return stmt;
+}
+
+void Database::exec(const QString &sql)
+{
+    char *error = nullptr;
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    sqlite3_free(error);
+    if (rc != SQLITE_OK)
+        fail(rc, sql.left(200));
+}
+
+void Database::runScript(const QString &sql)
+{
+    Transaction tx(*this);
+    exec(sql);
+    tx.commit();
+    loadTableNames();
+    touchAll();
+}
+
+QStringList Database::integrityProblems()
+{
+    QStringList problems;
+    try {
+        Statement s(*this, QStringLiteral("PRAGMA integrity_check"));
+        while (s.step()) {
+            const QString line = s.text(0);
+            if (line != u"ok")
+                problems << line;
+        }
+    } catch (const DbError &e) {
+        problems << e.message();
+    }
+    return problems;
+}
+
+QString Database::resolveTable(const QString &name)
+{
+    QString base = name;
+    base = base.mid(std::max(base.lastIndexOf(u'\\'), base.lastIndexOf(u'/')) + 1);
+    if (const qsizetype dot = base.lastIndexOf(u'.'); dot > 0)
+        base.truncate(dot);
+    QString found = m_tableNames.value(base.toLower());
+    if (found.isEmpty()) {
+        loadTableNames();
+        found = m_tableNames.value(base.toLower());
+    }
+    if (found.isEmpty())
+        throw DbError(DbError::Code::NoTable,
+                      QStringLiteral("The table %1 is missing from the database %2.")
+                          .arg(name, QDir::toNativeSeparators(filePath())));
+    return found;
+}
+
+bool Database::hasTable(const QString &name)
+{
+    try {
+        resolveTable(name);
+        return true;
+    } catch (const DbError &) {
+        return false;
+    }
+}
+
+const TableInfo &Database::tableInfo(const QString &table)
+{
+    const QString name = resolveTable(table);
+    auto it = m_tableInfo.find(name);
+    if (it != m_tableInfo.end())
+        return *it;
+    TableInfo info;
+    info.name = name;
+    Statement s(*this, QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?)"));
+    s.bind(1, name);
+    while (s.step()) {
+        FieldDef f = Schema::fieldFromDeclared(s.text(0), s.text(1), s.int64(2) != 0);
+        if (f.type == FieldType::AutoInc)
+            info.rowIdField = f.name;
+        info.fields << f;
+    }
+    return *m_tableInfo.insert(name, info);
+}
+
+bool Database::hasIndex(const QString &table, const QString &index)
+{
+    if (index.isEmpty())
+        return true;
+    const QString name = resolveTable(table);
+    Statement s(*this, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='index' AND name=?1 COLLATE NOCASE "
+                                      "UNION ALL SELECT 1 FROM sqlite_temp_master WHERE type='index' AND "
+                                      "name=?1 COLLATE NOCASE"));
+    s.bind(1, Schema::physicalIndexName(name, index));
+    return s.step();
+}
+
+IndexInfo Database::indexInfo(const QString &table, const QString &index)
+{
+    const TableInfo &info = tableInfo(table);
+    IndexInfo result;
+    result.name = index;
+    QString physical = Schema::physicalIndexName(info.name, index);
+    if (index.isEmpty()) {
+        result.unique = true;
+        if (!info.rowIdField.isEmpty())
+            return result; // the row id is the key
+        physical = Schema::physicalIndexName(info.name, QString::fromLatin1(Schema::kKeyIndexName));
+        if (!hasIndex(info.name, QString::fromLatin1(Schema::kKeyIndexName)))
+            return result; // no key: insertion order
+    } else if (!hasIndex(info.name, index)) {
+        throw DbError(DbError::Code::UnknownIndex,
+                      QStringLiteral("The table %1 has no index %2.").arg(info.name, index));
+    }
+    Statement s(*this, QStringLiteral("SELECT name, desc, coll, key FROM pragma_index_xinfo(?) WHERE key=1 "
+                                      "ORDER BY seqno"));
+    s.bind(1, physical);
+    while (s.step()) {
+        IndexColumn c;
+        c.field = info.fieldIndex(s.text(0));
+        c.descending = s.int64(1) != 0;
+        c.caseInsensitive = s.text(2).compare(QLatin1String(Collation::kName), Qt::CaseInsensitive) == 0;
+        if (c.field >= 0)
+            result.columns << c;
+    }
+    Statement u(*this, QStringLiteral("SELECT \"unique\" FROM pragma_index_list(?) WHERE name=? COLLATE NOCASE"));
+    u.bind(1, info.name);
+    u.bind(2, physical);
+    if (u.step())
+        result.unique = u.int64(0) != 0;
+    return result;
+}
+
+void Database::createIndex(const QString &table, const QString &index, const QString &field, bool caseInsensitive)
+{
+    const TableInfo &info = tableInfo(table);
+    const int f = info.fieldIndex(field);
+    if (f < 0)
+        throw DbError(DbError::Code::UnknownField, QStringLiteral("The table %1 has no field %2.").arg(info.name, field));
+    QList<FieldDef> fields = info.fields;
+    if (!caseInsensitive)
+        fields[f].type = FieldType::Long; // no collation clause
+    exec(Schema::createIndexSql(info.name, {index, {info.fields[f].name}}, fields));
+    touch(info.name);
+}
+
+void Database::touch(const QString &table)
+{
+    ++m_generations[table];
+    emit tableChanged(table);
+}
+
+void Database::touchAll()
+{
+    m_tableInfo.clear();
+    for (const QString &name : std::as_const(m_tableNames))
+        touch(name);
+}
+
+// ---- Transaction --------------------------------------------------------------
+
+Database::Transaction::Transaction(Database &db) : m_db(db) { m_db.exec(QStringLiteral("SAVEPOINT yb")); }
+
+Database::Transaction::~Transaction()
+{
+    if (m_done)
+        return;
+    sqlite3_exec(m_db.m_db, "ROLLBACK TO yb; RELEASE yb", nullptr, nullptr, nullptr);
+}
+
+void Database::Transaction::commit()
+{
+    m_db.exec(QStringLiteral("RELEASE yb"));
+    m_done = true;
+}
+
+} // namespace yb

@@ -1,0 +1,150 @@
+#pragma once
+
+#include "data/DbError.h"
+#include "data/Schema.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace yb {
+
+class Database;
+
+// A prepared statement borrowed from the connection's cache; reset when it goes.
+class Statement {
+public:
+    Statement(Database &db, const QString &sql);
+    ~Statement();
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    void bind(int index, const QVariant &value); // 1-based
+    void bindAll(const QVariantList &values);
+    bool step(); // true while there is a row; throws DbError on failure
+    void exec() { while (step()) {} }
+
+    qint64 int64(int column) const;
+    bool isNull(int column) const;
+    QString text(int column) const;
+    // The column as the field type reads it: null stays an invalid QVariant.
+    QVariant value(int column, FieldType type) const;
+
+private:
+    Database &m_db;
+    sqlite3_stmt *m_stmt = nullptr;
+    bool *m_busy = nullptr; // the cache's flag, or null for a statement of our own
+    QString m_sql;
+};
+
+// How a table is laid out in the file: its fields and its key.
+struct TableInfo {
+    QString name;
+    QList<FieldDef> fields;
+    QString rowIdField; // the AutoInc key field, which is SQLite's row id
+    int fieldIndex(QStringView name) const; // -1 when missing
+};
+
+// One column of an index: the field it orders by and how.
+struct IndexColumn {
+    int field = -1;
+    bool caseInsensitive = false;
+    bool descending = false;
+};
+
+struct IndexInfo {
+    QString name;                 // logical name; empty for the primary order
+    QList<IndexColumn> columns;   // empty: row id order
+    bool unique = false;
+};
+
+// One SQLite connection to the database file in a data directory.
+class Database : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char *kFileName = "Yerbalia.sqlite3";
+
+    // Opens the database of a data directory; throws DbError with a clear message.
+    static std::unique_ptr<Database> open(const QString &directory);
+    // Creates a new empty database there; refuses to overwrite one.
+    static std::unique_ptr<Database> create(const QString &directory);
+    static QString filePathIn(const QString &directory);
+
+    ~Database() override;
+
+    QString directory() const { return m_directory; }
+    QString filePath() const { return filePathIn(m_directory); }
+    sqlite3 *handle() const { return m_db; }
+
+    // The table password is kept for importers of protected tables; SQLite has none.
+    void setPassword(const QString &password) { m_password = password; }
+    QString password() const { return m_password; }
+
+    void exec(const QString &sql);
+    // Runs a whole SQL script in one transaction; nothing is kept when it fails.
+    void runScript(const QString &sql);
+    // Problems the integrity check finds; empty for a sound database.
+    QStringList integrityProblems();
+
+    // Case-insensitive name resolution: "USOS.DB", "English\\Glossary.DB" -> "Usos", "Glossary".
+    QString resolveTable(const QString &name);
+    bool hasTable(const QString &name);
+    const TableInfo &tableInfo(const QString &table);
+
+    // Indexes: "" is the primary order (the key).
+    bool hasIndex(const QString &table, const QString &index);
+    IndexInfo indexInfo(const QString &table, const QString &index);
+    void createIndex(const QString &table, const QString &index, const QString &field, bool caseInsensitive);
+
+    // Change tracking: every change to a table raises its generation.
+    quint64 generation(const QString &table) const { return m_generations.value(table); }
+    void touch(const QString &table);
+    void touchAll();
+
+    // Nested transactions as savepoints; rolled back unless committed.
+    class Transaction {
+    public:
+        explicit Transaction(Database &db);
+        ~Transaction();
+        void commit();
+
+    private:
+        Database &m_db;
+        bool m_done = false;
+    };
+
+    // Turns the connection's last error into a DbError with context.
+    [[noreturn]] void fail(int rc, const QString &context) const;
+
+signals:
+    void tableChanged(const QString &table);
+
+private:
+    friend class Statement;
+    Database(const QString &directory, sqlite3 *db);
+    void configure();
+    void createWorkingTables();
+    void loadTableNames();
+    sqlite3_stmt *acquire(const QString &sql, bool *&busy);
+
+    struct CachedStatement {
+        sqlite3_stmt *stmt = nullptr;
+        bool busy = false;
+    };
+
+    QString m_directory;
+    sqlite3 *m_db = nullptr;
+    QString m_password;
+    QHash<QString, CachedStatement *> m_statements;
+    QHash<QString, QString> m_tableNames; // lower-case name -> name
+    QHash<QString, TableInfo> m_tableInfo;
+    QHash<QString, quint64> m_generations;
+    quint64 m_allGeneration = 0;
+};
+
+} // namespace yb

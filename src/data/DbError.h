@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace yb {
+
+// An error of the table engine: what went wrong, in words a user can read,
+// and a code callers can branch on.
+class DbError : public std::runtime_error {
+public:
+    enum class Code {
+        General,
+        NotADatabase,   // the file is not a database of ours
+        Corrupt,        // the database is damaged
+        ReadOnly,       // the data directory or file cannot be written
+        NoDatabase,     // there is no database file where one was expected
+        AlreadyExists,  // refusing to overwrite an existing database
+        NoTable,        // the table is missing
+        UnknownField,   // a field the cursor does not have
+        UnknownIndex,   // an index the table does not have
+        BadFilter,      // a filter expression that is not Field=Value terms
+        BadValue,       // a value that does not fit the field
+        KeyViolation,   // a post that would duplicate a key
+        NotEditing,     // a field assigned while the cursor is not editing
+        Closed,         // an operation on a closed cursor
+    };
+
+    DbError(Code code, const QString &message)
+        : std::runtime_error(message.toStdString()), m_code(code), m_message(message) {}
+
+    Code code() const { return m_code; }
+    QString message() const { return m_message; }
+
+private:
+    Code m_code;
+    QString m_message;
+};
+
+} // namespace yb

@@ -1,0 +1,269 @@
+// The database file: creation, opening, bad input, schema, storage rules.
+#include "data/Collation.h"
+#include "data/DatabaseCheck.h"
+#include "support/Fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+using namespace yb;
+using yb::test::TempDatabase;
+
+namespace {
+
+DbError::Code openError(const QString &dir)
+{
+    try {
+        Database::open(dir);
+    } catch (const DbError &e) {
+        return e.code();
+    }
+    return DbError::Code::General;
+}
+
+} // namespace
+
+class TestDatabase : public QObject {
+    Q_OBJECT
+private slots:
+    void createsEveryTableAndReopens()
+    {
+        QTemporaryDir dir;
+        {
+            auto db = Database::create(dir.path());
+        }
+        auto db = Database::open(dir.path());
+        for (const TableDef &t : Schema::tables()) {
+            QVERIFY2(db->hasTable(t.name), qPrintable(t.name));
+            const TableInfo &info = db->tableInfo(t.name);
+            QCOMPARE(info.fields.size(), t.fields.size());
+            for (int i = 0; i < t.fields.size(); ++i) {
+                QCOMPARE(info.fields[i].name, t.fields[i].name);
+                QCOMPARE(int(info.fields[i].type), int(t.fields[i].type));
+                QCOMPARE(info.fields[i].size, t.fields[i].size);
+            }
+        }
+        // Declared named indexes exist; the name indexes made on first use do not.
+        QVERIFY(db->hasIndex("Rel", "PorOPlanta"));
+        QVERIFY(db->hasIndex("Usos", "PorNomIng"));
+        QVERIFY(db->hasIndex("Repertor", "PorCant"));
+        QVERIFY(!db->hasIndex("Plantas", "PorPinYin"));
+        QVERIFY(!db->hasIndex("Plantas", "PorNom3"));
+        QVERIFY(!db->hasIndex("Especies", "PorNom"));
+        QVERIFY(!db->hasIndex("Componen", "PorNom"));
+    }
+
+    void tableNamesResolveWithoutRegardToCase()
+    {
+        TempDatabase db;
+        QCOMPARE(db->resolveTable("USOS.DB"), QString("Usos"));
+        QCOMPARE(db->resolveTable("Usos.db"), QString("Usos"));
+        QCOMPARE(db->resolveTable("English\\Glossary.DB"), QString("Glossary"));
+        QCOMPARE(db->resolveTable("relcomp.DB"), QString("RelComp"));
+        try {
+            db->resolveTable("Pacientes.DB");
+            QFAIL("a missing table resolved");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::NoTable);
+            QVERIFY(e.message().contains("Pacientes.DB"));
+        }
+    }
+
+    void createRefusesToOverwrite()
+    {
+        TempDatabase db;
+        db.add("Usos", {{"Nom", "Tonifica el qi"}});
+        try {
+            Database::create(db.path());
+            QFAIL("an existing database was overwritten");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::AlreadyExists);
+        }
+        QCOMPARE(db.count("Usos"), 1);
+    }
+
+    void badDataDirectories_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // of Yerbalia.sqlite3; "-" for no file
+        QTest::addColumn<int>("code");
+        QTest::newRow("no database") << QByteArray("-") << int(DbError::Code::NoDatabase);
+        QTest::newRow("text file") << QByteArray("Plantas;Usos\n1;2\n") << int(DbError::Code::NotADatabase);
+        QTest::newRow("empty file") << QByteArray() << int(DbError::Code::NotADatabase);
+        QTest::newRow("zeros") << QByteArray(8192, '\0') << int(DbError::Code::NotADatabase);
+    }
+
+    void badDataDirectories()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, code);
+        QTemporaryDir dir;
+        const QString path = Database::filePathIn(dir.path());
+        if (content != "-") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        QCOMPARE(int(openError(dir.path())), code);
+        if (content != "-") { // nothing was overwritten
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), content);
+        }
+    }
+
+    void noDatabaseMessageSaysHowToCreateOne()
+    {
+        QTemporaryDir dir;
+        try {
+            Database::open(dir.path());
+            QFAIL("opened a directory without a database");
+        } catch (const DbError &e) {
+            QVERIFY(e.message().contains("yerbalia-db init"));
+        }
+    }
+
+    void otherSqliteDatabaseIsRefused()
+    {
+        QTemporaryDir dir;
+        {
+            TempDatabase other;
+            other->exec("PRAGMA application_id = 42");
+            QFile::copy(other->filePath(), Database::filePathIn(dir.path()));
+        }
+        QCOMPARE(openError(dir.path()), DbError::Code::NotADatabase);
+    }
+
+    void damagedDatabaseIsReported()
+    {
+        QTemporaryDir dir;
+        QString path;
+        {
+            auto db = Database::create(dir.path());
+            db->exec("PRAGMA journal_mode = DELETE");
+            Cursor c(*db, "Usos");
+            c.open();
+            for (int i = 0; i < 400; ++i) {
+                c.append();
+                c.setValue(u"Nom", QString("Acción número %1 ").arg(i).repeated(3));
+                c.post();
+            }
+            path = db->filePath();
+        }
+        // Scribble over the pages after the first two.
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.size() > 4 * 4096);
+        f.seek(2 * 4096);
+        f.write(QByteArray(f.size() - 2 * 4096, '\x5a'));
+        f.close();
+        try {
+            auto db = Database::open(dir.path());
+            const QStringList problems = checkDatabase(*db);
+            QVERIFY(!problems.isEmpty());
+        } catch (const DbError &e) {
+            QVERIFY(e.code() == DbError::Code::Corrupt || e.code() == DbError::Code::NotADatabase);
+        }
+    }
+
+    void unwritableDirectoryIsRefused()
+    {
+        // Nobody, root included, can create a directory under /proc.
+        try {
+            Database::create("/proc/yerbalia-test");
+            QFAIL("created a database where nothing can be written");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::ReadOnly);
+        }
+    }
+
+    void readOnlyDirectoryIsRefusedWithoutLoss()
+    {
+        if (geteuid() == 0)
+            QSKIP("permission bits do not bind the superuser");
+        TempDatabase db;
+        db.add("Usos", {{"Nom", "Seca la humedad"}});
+        const QString dir = db.path();
+        db.db.reset();
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+        const DbError::Code code = openError(dir);
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(code, DbError::Code::ReadOnly);
+        auto reopened = Database::open(dir);
+        Statement s(*reopened, "SELECT count(*) FROM Usos");
+        QVERIFY(s.step());
+        QCOMPARE(s.int64(0), 1);
+    }
+
+    void collationFoldsCase_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("accented capitals") << "ÁCIDO" << "ácido" << 0;
+        QTest::newRow("ascii") << "GAN CAO" << "Gan Cao" << 0;
+        QTest::newRow("prefix sorts first") << "Gan" << "GAN CAO" << -1;
+        QTest::newRow("order ignores case") << "bai zhu" << "Ai Ye" << 1;
+        QTest::newRow("ñ") << "PIÑA" << "piña" << 0;
+        QTest::newRow("empty") << "" << "a" << -1;
+    }
+
+    void collationFoldsCase()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, expected);
+        const auto sign = [](int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); };
+        QCOMPARE(sign(Collation::compare(a, b)), expected);
+        const QByteArray x = a.toUtf8(), y = b.toUtf8();
+        QCOMPARE(sign(Collation::compareUtf8(x.constData(), int(x.size()), y.constData(), int(y.size()))), expected);
+    }
+
+    void autoIncIsNeverReused()
+    {
+        TempDatabase db;
+        const qint64 first = db.add("Usos", {{"Nom", "a"}});
+        const qint64 second = db.add("Usos", {{"Nom", "b"}});
+        QVERIFY(second > first);
+        Cursor c(*db, "Usos");
+        c.open();
+        QVERIFY(c.findKey({second}));
+        c.remove();
+        const qint64 third = db.add("Usos", {{"Nom", "c"}});
+        QVERIFY(third > second);
+        c.emptyTable();
+        QVERIFY(db.add("Usos", {{"Nom", "d"}}) > third);
+    }
+
+    void transactionRollsBackUnlessCommitted()
+    {
+        TempDatabase db;
+        {
+            Database::Transaction tx(*db);
+            db->exec("INSERT INTO Usos (Nom) VALUES ('x')");
+        }
+        QCOMPARE(db.count("Usos"), 0);
+        QVERIFY_THROWS_EXCEPTION(DbError, db->runScript("INSERT INTO Usos (Nom) VALUES ('y'); INSERT INTO Nada VALUES (1);"));
+        QCOMPARE(db.count("Usos"), 0);
+    }
+
+    void workingTablesStartEmptyEachRun()
+    {
+        QTemporaryDir dir;
+        {
+            auto db = Database::create(dir.path());
+            db->exec("INSERT INTO Selecc (Num, Nom) VALUES (3, 'Tos')");
+            db->exec("INSERT INTO Repertor (KPlanta, Cant) VALUES (1, 2)");
+        }
+        auto db = Database::open(dir.path());
+        for (const char *t : {"Selecc", "Repertor"}) {
+            Statement s(*db, QString("SELECT count(*) FROM %1").arg(t));
+            QVERIFY(s.step());
+            QCOMPARE(s.int64(0), 0);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDatabase)
+#include "tst_database.moc"
