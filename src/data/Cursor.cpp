@@ -131,8 +131,10 @@ void Cursor::close()
     m_stickyRowId = 0;
     m_buffer.clear();
     m_bufferLoaded = false;
-    if (m_disableCount == 0)
-        emit dataChanged();
+    if (m_disableCount == 0) {
+        emit rowsChanged();
+        emit currentChanged();
+    }
 }
 
 // ---- rows ---------------------------------------------------------------------
@@ -262,6 +264,7 @@ void Cursor::rebuild(qint64 keepRowId, bool keepPosition) const
     }
     m_builtGeneration = m_db.generation(m_table);
     m_builtMasterValues = linkValues;
+    m_rowsRebuilt = true;
 
     const int count = int(m_rows.size());
     int pos = count ? 0 : -1;
@@ -311,7 +314,11 @@ void Cursor::notifyChanged()
     for (Cursor *d : m_details)
         if (d->isOpen() && d->masterValues() != d->m_builtMasterValues)
             d->masterMoved();
-    emit dataChanged();
+    if (m_rowsRebuilt) {
+        m_rowsRebuilt = false;
+        emit rowsChanged();
+    }
+    emit currentChanged();
 }
 
 void Cursor::notifyMoved()
@@ -792,22 +799,26 @@ LookupField &Cursor::lookupField(QStringView name)
 
 void Cursor::addCalcField(const QString &name, int width) { m_calcs << CalcField{name, width}; }
 
-QVariantList Cursor::readRow(qint64 rowId, bool withGraphics) const
+QVariantList Cursor::readRow(qint64 rowId, bool withGraphics, const QList<int> &only) const
 {
     QVariantList row;
     const int stored = int(m_info->fields.size());
-    row.reserve(stored + m_calcs.size());
     QString sql = QStringLiteral("SELECT ");
     QList<int> columns;
     for (int i = 0; i < stored; ++i) {
         if (!withGraphics && m_info->fields[i].type == FieldType::Graphic)
             continue;
+        if (!only.isEmpty() && !only.contains(i))
+            continue;
         sql += (columns.isEmpty() ? QString() : QStringLiteral(", ")) + quoted(m_info->fields[i].name);
         columns << i;
     }
-    sql += QStringLiteral(" FROM %1 WHERE rowid = ?").arg(quoted(m_table));
+    row.reserve(stored + m_calcs.size());
     for (int i = 0; i < stored + m_calcs.size(); ++i)
         row << QVariant();
+    if (columns.isEmpty())
+        return row;
+    sql += QStringLiteral(" FROM %1 WHERE rowid = ?").arg(quoted(m_table));
     Statement s(m_db, sql);
     s.bind(1, rowId);
     if (s.step())
@@ -887,31 +898,46 @@ Record Cursor::currentRecord() const
     return Record(this, values);
 }
 
-Record Cursor::recordAt(int recNo) const
+Record Cursor::recordAt(int recNo, const QList<int> &fields) const
 {
     requireOpen();
     ensureFresh();
     if (recNo < 1 || recNo > int(m_rows.size()))
         return Record(this, {});
-    if (recNo - 1 == m_pos)
+    const int stored = int(m_info->fields.size());
+    const int firstLookup = stored + int(m_calcs.size());
+    const bool wantsCalc = fields.isEmpty()
+        || std::any_of(fields.begin(), fields.end(), [&](int f) { return f >= stored && f < firstLookup; });
+    if (recNo - 1 == m_pos && (wantsCalc || m_state != State::Browse))
         return currentRecord();
-    // Read the row into the buffer's place so that calculated fields see it.
-    const QVariantList savedBuffer = m_buffer;
-    const bool savedLoaded = m_bufferLoaded;
-    const std::vector<bool> savedGraphics = m_graphicLoaded;
-    QVariantList values = readRow(m_rows[size_t(recNo - 1)], true);
-    if (calcFields) {
+
+    // Which stored fields to read: the ones asked for and the keys of the lookups asked for.
+    QList<int> only;
+    if (!wantsCalc) {
+        for (int f : fields) {
+            if (f < stored)
+                only << f;
+            else if (f >= firstLookup && f - firstLookup < m_lookups.size())
+                only << fieldIndex(m_lookups[f - firstLookup].keyField);
+        }
+    }
+    QVariantList values = readRow(m_rows[size_t(recNo - 1)], true, only);
+    if (wantsCalc && calcFields) {
+        // Read the row into the buffer's place so that calculated fields see it.
+        const QVariantList savedBuffer = m_buffer;
+        const bool savedLoaded = m_bufferLoaded;
+        const std::vector<bool> savedGraphics = m_graphicLoaded;
         m_buffer = values;
         m_bufferLoaded = true;
         m_graphicLoaded.assign(m_info->fields.size(), true);
         calcFields(const_cast<Cursor &>(*this));
         values = m_buffer;
+        m_buffer = savedBuffer;
+        m_bufferLoaded = savedLoaded;
+        m_graphicLoaded = savedGraphics;
     }
-    for (const LookupField &l : m_lookups)
-        values << computeLookup(l, values);
-    m_buffer = savedBuffer;
-    m_bufferLoaded = savedLoaded;
-    m_graphicLoaded = savedGraphics;
+    for (int i = 0; i < m_lookups.size(); ++i)
+        values << (fields.isEmpty() || fields.contains(firstLookup + i) ? computeLookup(m_lookups[i], values) : QVariant());
     return Record(this, values);
 }
 
@@ -993,7 +1019,7 @@ void Cursor::setValue(int field, const QVariant &value)
     if (calcFields)
         calcFields(*this);
     if (m_disableCount == 0)
-        emit dataChanged();
+        emit recordChanged();
 }
 
 void Cursor::setValue(QStringView field, const QVariant &value) { setValue(fieldIndex(field), value); }

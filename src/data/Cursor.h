@@ -142,7 +142,9 @@ public:
     void setValue(QStringView field, const QVariant &value); // throws DbError(NotEditing, BadValue)
     void setValue(int field, const QVariant &value);
     Record currentRecord() const;
-    Record recordAt(int recNo) const; // without moving
+    // The row at a position, without moving. With `fields`, only those are read
+    // (stored and lookup fields; calculated fields need the whole row).
+    Record recordAt(int recNo, const QList<int> &fields = {}) const;
 
     void addLookupField(const LookupField &field);
     LookupField &lookupField(QStringView name);
@@ -157,8 +159,12 @@ public:
     void setCalcValue(QStringView field, const QVariant &value);
 
 signals:
-    // The rows or the current row changed: views show them again.
-    void dataChanged();
+    // The set or order of rows changed (open, close, filter, order, link, post, delete).
+    void rowsChanged();
+    // The current row, or the cursor's state, changed.
+    void currentChanged();
+    // A field of the record being edited was assigned.
+    void recordChanged();
 
 private:
     void requireOpen() const;
@@ -166,7 +172,7 @@ private:
     void rebuild(qint64 keepRowId, bool keepPosition) const;
     void invalidateBuffer() const;
     void loadBuffer() const;
-    QVariantList readRow(qint64 rowId, bool withGraphics) const;
+    QVariantList readRow(qint64 rowId, bool withGraphics, const QList<int> &only = {}) const;
     QVariant computeLookup(const LookupField &field, const QVariantList &row) const;
     bool checkBrowseMode();
     void moveTo(int position);
@@ -228,6 +234,7 @@ private:
 
     int m_disableCount = 0;
     bool m_pendingNotify = false;
+    mutable bool m_rowsRebuilt = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Cursor::LocateOptions)

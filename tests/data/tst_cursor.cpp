@@ -206,8 +206,8 @@ private slots:
         rel.setMasterLink(&plan, {"Orden"});
         plan.open();
         rel.open();
-        QSignalSpy relChanged(&rel, &Cursor::dataChanged);
-        QSignalSpy planChanged(&plan, &Cursor::dataChanged);
+        QSignalSpy relChanged(&rel, &Cursor::rowsChanged);
+        QSignalSpy planChanged(&plan, &Cursor::currentChanged);
         int scrolls = 0;
         plan.afterScroll = [&](Cursor &) { ++scrolls; };
         plan.disableControls();
@@ -490,6 +490,10 @@ private slots:
         QCOMPARE(rel.asString(u"Nom0"), QString("Radix Glyc")); // cut to the lookup's width
         QCOMPARE(rel.asString(u"Planta"), QString("1 (Radix Glyc)"));
         QCOMPARE(rel.recordAt(2).asString(u"Planta"), QString("3 (Radix Gins)"));
+        const Record narrow = rel.recordAt(2, {rel.fieldIndex(u"Porcentaje"), rel.fieldIndex(u"Nom0")});
+        QCOMPARE(narrow.asDouble(u"Porcentaje"), 40.0);
+        QCOMPARE(narrow.asString(u"Nom0"), QString("Radix Gins"));
+        QVERIFY(narrow.isNull(u"KFormula")); // not asked for, not read
         QCOMPARE(rel.asString(u"Planta"), QString("1 (Radix Glyc)")); // reading row 2 moved nothing
         Cursor editor(*db, "Plantas");
         editor.open();
