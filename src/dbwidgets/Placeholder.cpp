@@ -1,0 +1,1 @@
+// replaced by the first source of this library
