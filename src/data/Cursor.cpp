@@ -1054,7 +1054,7 @@ void Cursor::startNew(int position)
         afterInsert(*this);
 }
 
-void Cursor::append() { startNew(int(recordCount()) - 1); }
+void Cursor::append() { startNew(m_pos); }
 
 void Cursor::insert() { startNew(m_pos); }
 

@@ -1,0 +1,247 @@
+#include "data/DataModule.h"
+
+namespace yb {
+namespace {
+
+const QString kPlantas = QStringLiteral("Plantas");
+
+// Runs a step whose errors are ignored: the rest of the work still runs.
+template <typename F>
+void ignoringErrors(F &&step)
+{
+    try {
+        step();
+    } catch (const DbError &) {
+    }
+}
+
+} // namespace
+
+TDM::TDM(Database &db, const QStringList &listaEsp)
+    : TPlan(db, kPlantas), TAuxPlan(db, kPlantas), TEsp(db, QStringLiteral("Especies")),
+      TClases(db, QStringLiteral("Clases")), TUsos(db, QStringLiteral("Usos")), TSint(db, QStringLiteral("Sintomas")),
+      TComp(db, QStringLiteral("Componen")), TRel(db, QStringLiteral("Rel")), TRelSint(db, QStringLiteral("RelSint")),
+      TRelComp(db, QStringLiteral("RelComp")), TRelFormPl(db, QStringLiteral("RelForm")),
+      TRelPlForm(db, QStringLiteral("RelForm")), TNotas(db, QStringLiteral("Notas")),
+      TFuentes(db, QStringLiteral("Fuentes")), TGlo(db, QStringLiteral("Glosario")), mensajes(listaEsp), m_db(db)
+{
+    // TPlan is always filtered: the list filter's expression plus the record test.
+    TPlan.setFilterPredicate([this](const Record &r) { return TPlanFilterRecord(r); },
+                             {QStringLiteral("Clave"), QStringLiteral("Meridianos"), QStringLiteral("Energia"),
+                              QStringLiteral("Sabor")});
+    TPlan.setFiltered(true);
+    TAuxPlan.setFiltered(true);
+    TPlan.afterScroll = [this](Cursor &) { TPlanAfterScroll(); };
+    TPlan.afterInsert = [this](Cursor &c) { TPlanAfterInsert(c); };
+    for (Cursor *c : {&TPlan, &TUsos, &TComp, &TSint})
+        c->afterPost = &TDM::TPlanAfterPost;
+
+    const QStringList orden{QStringLiteral("Orden")};
+    for (Cursor *c : {&TRel, &TRelSint, &TRelComp, &TRelFormPl}) {
+        c->setIndexName(QStringLiteral("PorOPlanta"));
+        c->setMasterLink(&TPlan, orden);
+    }
+    TRelPlForm.setIndexName(QStringLiteral("PorOFormula"));
+    TRelPlForm.setMasterLink(&TPlan, orden);
+    TFuentes.setMasterLink(&TPlan, {QStringLiteral("KFuente")});
+    for (Cursor *c : {&TRel, &TRelSint, &TRelComp, &TRelFormPl, &TRelPlForm})
+        c->onPostError = [this](Cursor &cursor, const DbError &e) { return TRelPostError(cursor, e); };
+    TRelPlForm.calcFields = &TDM::TRelPlFormCalcFields;
+    TGlo.setIndexName(QStringLiteral("PorNom"));
+    declareLookups();
+}
+
+TDM::~TDM() = default;
+
+void TDM::declareLookups()
+{
+    const auto lookup = [](const char *name, const char *key, Cursor &source, const char *sourceKey,
+                           const char *result, int width) {
+        return LookupField{QLatin1String(name), QLatin1String(key), &source, QLatin1String(sourceKey),
+                           QLatin1String(result), width};
+    };
+    TPlan.addLookupField(lookup("Especie", "KEspecie", TEsp, "Clave", "Nom", 10));
+    TPlan.addLookupField(lookup("Clase", "KClase", TClases, "Num", "NomEsp", 80));
+    TPlan.addLookupField(lookup("SubClase", "KSubClase", TClases, "Num", "NomEsp", 80));
+    TRel.addLookupField(lookup("Planta", "KPlanta", TPlan, "Clave", "Nom0", 35));
+    TRel.addLookupField(lookup("Uso", "KUso", TUsos, "Clave", "Nom", 120));
+    TRel.addLookupField(lookup("UsoIng", "KUso", TUsos, "Clave", "NomIng", 120));
+    TRelComp.addLookupField(lookup("Comp", "KComp", TComp, "Clave", "Nom", 40));
+    TRelSint.addLookupField(lookup("Sint", "KSint", TSint, "Clave", "Nom", 120));
+    TRelSint.addLookupField(lookup("SintIng", "KSint", TSint, "Clave", "NomIng", 120));
+    TRelFormPl.addLookupField(lookup("Formula", "KFormula", TAuxPlan, "Clave", "PinYin", 50));
+    TRelFormPl.addLookupField(lookup("Planta", "KPlanta", TAuxPlan, "Clave", "PinYin", 50));
+    TRelPlForm.addLookupField(lookup("Formula", "KFormula", TAuxPlan, "Clave", "PinYin", 50));
+    TRelPlForm.addLookupField(lookup("Nom0", "KPlanta", TAuxPlan, "Clave", "Nom0", 50));
+    TRelPlForm.addLookupField(lookup("PinYin", "KPlanta", TAuxPlan, "Clave", "PinYin", 50));
+    TRelPlForm.addLookupField(lookup("Meridianos", "KPlanta", TPlan, "Clave", "Meridianos", 14));
+    TRelPlForm.addLookupField(lookup("Sabor", "KPlanta", TPlan, "Clave", "Sabor", 10));
+    TRelPlForm.addLookupField(lookup("Energia", "KPlanta", TPlan, "Clave", "Energia", 10));
+    TRelPlForm.addCalcField(QStringLiteral("Planta"), 80);
+}
+
+void TDM::setEnglish(bool english)
+{
+    TPlan.lookupField(u"Especie").resultField = english ? QStringLiteral("NomIng") : QStringLiteral("Nom");
+    const QString clase = english ? QStringLiteral("NomIng") : QStringLiteral("NomEsp");
+    TPlan.lookupField(u"Clase").resultField = clase;
+    TPlan.lookupField(u"SubClase").resultField = clase;
+}
+
+void TDM::abrir()
+{
+    TPlan.open();
+    for (Cursor *c : {&TRel, &TRelComp, &TRelSint, &TRelFormPl, &TRelPlForm, &TNotas, &TFuentes})
+        c->open();
+}
+
+void TDM::cerrar()
+{
+    for (Cursor *c : {&TPlan, &TRel, &TRelComp, &TRelSint, &TRelFormPl, &TRelPlForm, &TNotas, &TFuentes})
+        c->close();
+}
+
+// ---- record events ---------------------------------------------------------------
+
+bool TDM::TPlanFilterRecord(const Record &record) const
+{
+    if (!m_host)
+        return true;
+    if (m_host->searchFilterOn() && !tagBits.test(record.asInt(u"Clave")))
+        return false;
+    if (m_host->propertiesFilterOn())
+        return m_host->pasaFiltro(record.asString(u"Meridianos"), record.asString(u"Energia"),
+                                  record.asString(u"Sabor"));
+    return true;
+}
+
+void TDM::TPlanAfterInsert(Cursor &cursor)
+{
+    const int kind = m_host ? m_host->selPlanForm() : 2;
+    if (kind == 0 || kind == 1) {
+        cursor.setValue(u"EsFormula", kind == 1);
+        return;
+    }
+    if (informar)
+        informar(QStringLiteral("Deberá seleccionar \"Plantas\" o \"Fórmulas\""));
+    cursor.cancel();
+}
+
+void TDM::TPlanAfterPost(Cursor &cursor)
+{
+    // A row stored without an order number takes its key: new rows come after older ones.
+    if (!cursor.isNull(u"Orden"))
+        return;
+    cursor.edit();
+    cursor.setValue(u"Orden", cursor.value(cursor.database().tableInfo(cursor.tableName()).rowIdField));
+    cursor.post();
+}
+
+Cursor::PostErrorAction TDM::TRelPostError(Cursor &cursor, const DbError &)
+{
+    // The repeated link is dropped and the list shows the record's links again.
+    const int position = cursor.recNo();
+    cursor.cancel();
+    cursor.close();
+    cursor.setMasterLink(&TPlan, {QStringLiteral("Orden")});
+    cursor.open();
+    ignoringErrors([&] {
+        if (position > 0 && position <= cursor.recordCount())
+            cursor.setRecNo(position);
+    });
+    if (informar)
+        informar(QStringLiteral("Registro repetido"));
+    return Cursor::PostErrorAction::Abort;
+}
+
+void TDM::TRelPlFormCalcFields(Cursor &cursor)
+{
+    cursor.setCalcValue(u"Planta", QStringLiteral("%1 (%2)").arg(cursor.asString(u"PinYin"), cursor.asString(u"Nom0")));
+}
+
+// ---- the refresh -----------------------------------------------------------------
+
+void TDM::TPlanAfterScroll()
+{
+    if (!m_host || !TPlan.isOpen())
+        return;
+    const bool isFormula = TPlan.asBool(u"EsFormula");
+
+    // 1. Photo area.
+    m_host->showPhotoArea(!TPlan.isNull(u"Foto1"), isFormula);
+
+    // 2. Page captions, first photo, name rows: one block; an error ends the block only.
+    ignoringErrors([&] {
+        const auto caption = [&](int message, Cursor &c) {
+            return QStringLiteral("%1: %2").arg(mensaje(message)).arg(c.recordCount());
+        };
+        m_host->setPageCaptions(caption(0, TRel), caption(1, TRelSint),
+                                isFormula ? caption(2, TRelPlForm) : caption(3, TRelFormPl), isFormula);
+        m_host->firstPhoto();
+        for (int i = 0; i <= 10; ++i) {
+            const bool visible = m_host->editorMode() || TPlan.asString(QStringLiteral("Nom%1").arg(i)).size() > 1;
+            m_host->setNameRowVisible(i, visible);
+        }
+    });
+
+    // 3. Property page.
+    m_host->showPropertyPage(isFormula);
+
+    // 4. Property scales.
+    if (isFormula && m_host->editing() && m_host->selPlanForm() == 2)
+        m_host->computeFormulaProfile();
+    else
+        m_host->showScales(TPlan.asString(u"Meridianos"), TPlan.asString(u"Sabor"), TPlan.asString(u"Energia"));
+
+    // 5. Formula pages.
+    m_host->switchFormulaPage(isFormula);
+
+    // 6. Notes row.
+    ignoringErrors([&] { refreshNotes(); });
+
+    // 7. Editor buttons under the pages.
+    m_host->fichaChange();
+}
+
+void TDM::refreshNotes()
+{
+    if (!TNotas.isOpen())
+        return;
+    ignoringErrors([&] { TNotas.post(); });
+    const int clave = claveActual();
+    if (TNotas.findKey({clave}))
+        return;
+    TNotas.append();
+    TNotas.setValue(u"KPlanta", clave);
+    TNotas.post();
+}
+
+// ---- ordering by a field -----------------------------------------------------------
+
+QString TDM::indexNameFor(const QString &field) { return (QStringLiteral("Por") + field).left(25); }
+
+bool TDM::UsarIndice(Cursor &cursor, const QString &field)
+{
+    if (reloj)
+        reloj(true);
+    const QString index = indexNameFor(field);
+    const bool wasOpen = cursor.isOpen();
+    cursor.disableControls(); // nested: resuming undoes only this call's suspension
+    bool ok = true;
+    try {
+        if (!cursor.hasIndex(index))
+            cursor.addIndex(index, field, true);
+        cursor.setIndexName(index);
+        cursor.open();
+    } catch (const DbError &) {
+        ok = false;
+    }
+    if (!wasOpen)
+        cursor.close();
+    cursor.enableControls();
+    if (reloj)
+        reloj(false);
+    return ok;
+}
+
+} // namespace yb

@@ -1,0 +1,280 @@
+// The data module: record events, the refresh, the notes row, ordering by a field.
+#include "data/DataModule.h"
+#include "support/Fixture.h"
+
+#include <QTest>
+
+using namespace yb;
+using yb::test::TempDatabase;
+
+namespace {
+
+// Stands in for the main window: answers the data module's questions and
+// records what the refresh asks of the controls.
+struct FakeHost : TDMHost {
+    int kind = 2;
+    bool editor = false, editingOn = false, searchOn = false, propertiesOn = false;
+    QStringList log;
+    QList<bool> nameRows = QList<bool>(11, true);
+    QString pasaArgs;
+    QString captions;
+
+    int selPlanForm() const override { return kind; }
+    bool editorMode() const override { return editor; }
+    bool editing() const override { return editingOn; }
+    bool searchFilterOn() const override { return searchOn; }
+    bool propertiesFilterOn() const override { return propertiesOn; }
+    bool pasaFiltro(const QString &m, const QString &e, const QString &s) const override
+    {
+        const_cast<FakeHost *>(this)->pasaArgs = m + "|" + e + "|" + s;
+        return m.startsWith('9');
+    }
+    void showPhotoArea(bool hasPhoto, bool isFormula) override
+    {
+        log << QString("photo %1 %2").arg(hasPhoto).arg(isFormula);
+    }
+    void setPageCaptions(const QString &acc, const QString &sint, const QString &f, bool) override
+    {
+        captions = acc + "; " + sint + "; " + f;
+        log << "captions";
+    }
+    void firstPhoto() override { log << "firstPhoto"; }
+    void setNameRowVisible(int i, bool visible) override { nameRows[i] = visible; }
+    void showPropertyPage(bool isFormula) override { log << QString("page %1").arg(isFormula); }
+    void computeFormulaProfile() override { log << "compute"; }
+    void showScales(const QString &m, const QString &s, const QString &e) override { log << "scales " + m + s + e; }
+    void switchFormulaPage(bool isFormula) override { log << QString("formulaPage %1").arg(isFormula); }
+    void fichaChange() override { log << "ficha"; }
+};
+
+const QStringList kListaEsp{"Acciones", "Indicaciones", "Ingredientes", "Fórmulas"};
+
+// A database with a herb, a formula and links, and a data module on it.
+struct Module {
+    TempDatabase db;
+    FakeHost host;
+    QStringList messages;
+    std::unique_ptr<TDM> dm;
+
+    Module()
+    {
+        db.herb("Gan Cao", "Radix Glycyrrhizae");
+        db.herb("Gui Zhi Tang", QString(), true);
+        db.add("Plantas", {{"PinYin", "Ren Shen"}, {"Orden", 3}, {"Meridianos", "900000000000"}});
+        db.action("Tonifica el qi");
+        db.action("Armoniza");
+        db.link(1, 1);
+        db.link(1, 2);
+        db.add("RelForm", {{"KFormula", 2}, {"KPlanta", 1}, {"Porcentaje", 100.0}, {"OFormula", 2}, {"OPlanta", 1}});
+        dm = std::make_unique<TDM>(*db, kListaEsp);
+        dm->setHost(&host);
+        dm->informar = [this](const QString &text) { messages << text; };
+        dm->abrir();
+        dm->TPlanAfterScroll(); // as the first showing does once the cursors are open
+    }
+};
+
+} // namespace
+
+class TestDataModule : public QObject {
+    Q_OBJECT
+private slots:
+    void refreshRunsItsStepsInOrder()
+    {
+        Module m;
+        m.host.log.clear();
+        m.dm->TPlan.first();
+        QCOMPARE(m.host.log, QStringList({"photo 0 0", "captions", "firstPhoto", "page 0", "scales ",
+                                          "formulaPage 0", "ficha"}));
+        QCOMPARE(m.host.captions, QString("Acciones: 2; Indicaciones: 0; Fórmulas: 1"));
+        m.dm->TPlan.next();
+        QCOMPARE(m.host.captions, QString("Acciones: 0; Indicaciones: 0; Ingredientes: 1"));
+        QCOMPARE(m.dm->TRelPlForm.asString(u"Planta"), QString("Gan Cao (Radix Glycyrrhizae)"));
+    }
+
+    void formulaProfileIsComputedOnlyWhileEditingAllKinds()
+    {
+        Module m;
+        m.host.editingOn = true;
+        m.host.kind = 2;
+        m.dm->TPlan.findKey({2});
+        QVERIFY(m.host.log.contains("compute"));
+        m.host.log.clear();
+        m.host.kind = 1;
+        m.dm->TPlanAfterScroll();
+        QVERIFY(!m.host.log.contains("compute"));
+    }
+
+    void newRowTakesItsClaveAsOrden()
+    {
+        Module m;
+        m.host.kind = 0;
+        Cursor &plan = m.dm->TPlan;
+        plan.append();
+        plan.setValue(u"PinYin", "Da Zao");
+        QVERIFY(plan.post());
+        QCOMPARE(plan.asInt(u"Orden"), plan.asInt(u"Clave"));
+        QVERIFY(!plan.asBool(u"EsFormula"));
+        plan.append();
+        plan.setValue(u"PinYin", "Bai Zhu");
+        plan.setValue(u"Orden", 7);
+        plan.post();
+        QCOMPARE(plan.asInt(u"Orden"), 7);
+        Cursor usos(*m.db, "Usos"); // the catalogues share the rule
+        usos.afterPost = &TDM::TPlanAfterPost;
+        usos.open();
+        usos.append();
+        usos.setValue(u"Nom", "Seca la humedad");
+        usos.post();
+        QCOMPARE(usos.asInt(u"Orden"), usos.asInt(u"Clave"));
+    }
+
+    void kindOfANewRecord()
+    {
+        Module m;
+        Cursor &plan = m.dm->TPlan;
+        const int before = plan.recordCount();
+        plan.findKey({2});
+        plan.append(); // kind "Todo": refused with a message
+        QCOMPARE(m.messages, QStringList({"Deberá seleccionar \"Plantas\" o \"Fórmulas\""}));
+        QCOMPARE(plan.state(), Cursor::State::Browse);
+        QCOMPARE(plan.recordCount(), before);
+        QCOMPARE(plan.asString(u"PinYin"), QString("Gui Zhi Tang"));
+        m.host.kind = 1;
+        plan.append();
+        plan.setValue(u"PinYin", "Si Jun Zi Tang");
+        plan.post();
+        QVERIFY(plan.asBool(u"EsFormula"));
+    }
+
+    void repeatedLinkIsDroppedWithAMessage()
+    {
+        Module m;
+        Cursor &rel = m.dm->TRel;
+        QCOMPARE(rel.recordCount(), 2);
+        rel.last();
+        rel.append();
+        rel.setValue(u"KPlanta", 1);
+        rel.setValue(u"KUso", 1);
+        rel.setValue(u"OUso", 1);
+        QVERIFY(!rel.post());
+        QCOMPARE(m.messages, QStringList({"Registro repetido"}));
+        QCOMPARE(rel.state(), Cursor::State::Browse);
+        QCOMPARE(rel.recordCount(), 2);
+        QCOMPARE(rel.recNo(), 2); // back on the row it was on
+        QCOMPARE(rel.asString(u"Uso"), QString("Armoniza"));
+        QCOMPARE(m.db.count("Rel"), 2);
+        m.dm->TPlan.next(); // and it still follows the current record
+        QCOMPARE(rel.recordCount(), 0);
+    }
+
+    void notesRowIsCreatedOnce()
+    {
+        Module m;
+        QCOMPARE(m.db.count("Notas"), 1); // the first record was shown on opening
+        m.dm->TPlan.next();
+        QCOMPARE(m.db.count("Notas"), 2);
+        m.dm->TPlan.first();
+        m.dm->TPlan.next();
+        QCOMPARE(m.db.count("Notas"), 2);
+        QCOMPARE(m.dm->TNotas.asInt(u"KPlanta"), m.dm->claveActual());
+    }
+
+    void emptyListStillRefreshes()
+    {
+        Module m;
+        m.host.searchOn = true; // no hits: nothing passes
+        m.host.log.clear();
+        m.dm->TPlan.refresh();
+        QCOMPARE(m.dm->TPlan.recordCount(), 0);
+        QCOMPARE(m.dm->claveActual(), 0);
+        QVERIFY(m.host.log.contains("ficha"));
+        QCOMPARE(m.dm->TNotas.asInt(u"KPlanta"), 0);
+        QVERIFY(!m.dm->TNotas.isNull(u"KPlanta"));
+        const int notes = m.db.count("Notas");
+        m.dm->TPlanAfterScroll();
+        QCOMPARE(m.db.count("Notas"), notes); // found, not created again
+    }
+
+    void recordTestUsesHitsAndProperties()
+    {
+        Module m;
+        m.host.searchOn = true;
+        m.dm->tagBits.set(1, true);
+        m.dm->tagBits.set(3, true);
+        m.dm->TPlan.refresh();
+        QCOMPARE(m.dm->TPlan.recordCount(), 2);
+        m.host.propertiesOn = true;
+        m.dm->TPlan.refresh();
+        QCOMPARE(m.dm->TPlan.recordCount(), 1);
+        QCOMPARE(m.dm->TPlan.asString(u"PinYin"), QString("Ren Shen"));
+        QCOMPARE(m.host.pasaArgs, QString("900000000000||")); // Meridianos, Energia, Sabor
+    }
+
+    void nameRowsInReaderAndEditorMode()
+    {
+        Module m;
+        Cursor &plan = m.dm->TPlan;
+        m.host.kind = 0;
+        plan.append();
+        plan.setValue(u"PinYin", "Shan Yao");
+        plan.setValue(u"Nom4", "Igname");
+        plan.setValue(u"Nom5", "");  // Italian empty
+        plan.setValue(u"Nom6", "Y"); // one letter
+        plan.setValue(u"Nom7", "Ya"); // two letters
+        plan.post();
+        m.dm->TPlanAfterScroll();
+        QCOMPARE(m.host.nameRows.mid(4, 4), QList<bool>({true, false, false, true}));
+        QVERIFY(!m.host.nameRows[0]);
+        m.host.editor = true;
+        m.dm->TPlanAfterScroll();
+        QCOMPARE(m.host.nameRows, QList<bool>(11, true));
+    }
+
+    void usarIndiceCreatesOnceAndKeepsTheRecord()
+    {
+        Module m;
+        Cursor &plan = m.dm->TPlan;
+        plan.findKey({3});
+        QVERIFY(!plan.hasIndex("PorNom10"));
+        QVERIFY(m.dm->UsarIndice(plan, "Nom10"));
+        QVERIFY(plan.hasIndex("PorNom10"));
+        QCOMPARE(plan.indexName(), QString("PorNom10"));
+        QCOMPARE(plan.asString(u"PinYin"), QString("Ren Shen"));
+        QVERIFY(m.dm->UsarIndice(plan, "PinYin"));
+        QVERIFY(m.dm->UsarIndice(plan, "Nom10")); // only selected now
+        QCOMPARE(TDM::indexNameFor("Nom10"), QString("PorNom10"));
+        QCOMPARE(TDM::indexNameFor(QString(30, 'X')).size(), 25);
+        QVERIFY(!m.dm->UsarIndice(plan, "NoSuchField"));
+        QCOMPARE(plan.indexName(), QString("PorNom10")); // the previous order stays
+        QVERIFY(plan.isOpen());
+    }
+
+    void englishLookups()
+    {
+        Module m;
+        m.db.add("Clases", {{"Padre", 0}, {"NomEsp", "Tónicos"}, {"NomIng", "Tonics"}});
+        Cursor &plan = m.dm->TPlan;
+        plan.edit();
+        plan.setValue(u"KClase", 1);
+        plan.post();
+        QCOMPARE(plan.asString(u"Clase"), QString("Tónicos"));
+        m.dm->setEnglish(true);
+        QCOMPARE(plan.asString(u"Clase"), QString("Tonics"));
+    }
+
+    void tagBits()
+    {
+        TTagBits bits;
+        bits.set(500, true);
+        QVERIFY(bits.test(500));
+        QVERIFY(!bits.test(499));
+        QVERIFY(!bits.test(1000));
+        bits.clear();
+        QCOMPARE(bits.size(), 0);
+        QVERIFY(!bits.test(500));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataModule)
+#include "tst_datamodule.moc"
