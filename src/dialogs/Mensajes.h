@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+namespace yb {
+
+// The answer a message dialog gives back; None while it is still open.
+enum class Respuesta { None, Ok, Yes, No, Cancel };
+
+// The one dialog for messages and questions: sizes itself to its text, answers by its buttons.
+class TFMensajes : public QDialog {
+    Q_OBJECT
+public:
+    enum Tipo { Informacion = 1, SiNo = 2, SiNoCancelar = 3 };
+
+    // Outer width of the window the text is first wrapped in, and its thin tool-window border.
+    static constexpr int AnchoVentana = 200;
+    static constexpr int BordeVentana = 3;
+
+    TFMensajes(int kind, const QString &text, QWidget *parent = nullptr);
+
+    int tipo() const { return m_tipo; }
+    Respuesta respuesta() const { return m_respuesta; }
+
+    // Client width of an AnchoVentana-wide window: the width the text wraps at.
+    static int anchoTexto() { return AnchoVentana - 2 * BordeVentana; }
+    // Carriage returns ("\r\n" or a lone "\r") become line breaks.
+    static QString textoVisible(const QString &text);
+
+    QLabel *Lab;
+    QPushButton *Aceptar;
+    QPushButton *si;
+    QPushButton *No;
+    QPushButton *Cancelar;
+
+public slots:
+    // Esc: nothing in the information message, No in the yes/no question, Cancel otherwise.
+    void reject() override;
+
+private:
+    void crearControles();
+    void ponerTextos();
+    void ajustarTamano(const QString &text);
+    void colocarBotones();
+    void centrar();
+    void responder(Respuesta r);
+
+    int m_tipo;
+    Respuesta m_respuesta = Respuesta::None;
+};
+
+namespace Mensajes {
+
+// Information message with one button; returns when it is closed.
+void informar(const QString &text);
+// Yes/no question; true when the answer is Yes.
+bool preguntar(const QString &text);
+// Yes/no/cancel question.
+Respuesta preguntarCancelar(const QString &text);
+
+// Interface language of the buttons, set once at start (Spanish by default).
+void setEnglish(bool english);
+bool english();
+
+// Caption of every message dialog (the application's title, "Yerbalia" by default).
+void setTitulo(const QString &title);
+QString titulo();
+
+} // namespace Mensajes
+
+} // namespace yb
