@@ -1,0 +1,109 @@
+#include "dbwidgets/DBControls.h"
+
+#include "dbwidgets/DisplayFormat.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QScopedValueRollback>
+
+namespace yb {
+
+// ---- DBEdit -------------------------------------------------------------------
+
+DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent)
+{
+    connect(&m_link, &FieldLink::changed, this, &DBEdit::load);
+    // textEdited comes from the user only, never from showing a value.
+    connect(this, &QLineEdit::textEdited, this, &DBEdit::typed);
+    load();
+}
+
+void DBEdit::load()
+{
+    const int size = m_link.fieldSize();
+    setMaxLength(size > 0 ? size : 32767);
+    const QString text = editText(m_link.value(), m_link.fieldType());
+    if (text != this->text())
+        setText(text);
+}
+
+void DBEdit::typed(const QString &text)
+{
+    if (m_link.setValue(text))
+        return;
+    // Refused: the box shows the record again, the caret where the user left it.
+    const int caret = cursorPosition();
+    load();
+    setCursorPosition(std::min<int>(caret, int(this->text().size())));
+}
+
+// ---- DBText -------------------------------------------------------------------
+
+DBText::DBText(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    connect(&m_link, &FieldLink::changed, this, &DBText::load);
+}
+
+void DBText::setDisplayFormat(const QString &format)
+{
+    m_format = format;
+    load();
+}
+
+void DBText::load()
+{
+    setText(displayText(m_link.value(), m_link.fieldType(), m_format));
+}
+
+// ---- DBMemo -------------------------------------------------------------------
+
+DBMemo::DBMemo(QWidget *parent) : QPlainTextEdit(parent)
+{
+    connect(&m_link, &FieldLink::changed, this, &DBMemo::load);
+    connect(this, &QPlainTextEdit::textChanged, this, &DBMemo::typed);
+}
+
+void DBMemo::load()
+{
+    const QString text = m_link.value().toString();
+    if (text == toPlainText())
+        return;
+    const QScopedValueRollback loading(m_loading, true);
+    setPlainText(text);
+}
+
+void DBMemo::typed()
+{
+    if (m_loading || m_link.setValue(toPlainText()))
+        return;
+    const int caret = textCursor().position();
+    load();
+    QTextCursor c = textCursor();
+    c.setPosition(std::min(caret, int(toPlainText().size())));
+    setTextCursor(c);
+}
+
+// ---- DBImage ------------------------------------------------------------------
+
+DBImage::DBImage(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignCenter);
+    connect(&m_link, &FieldLink::changed, this, &DBImage::load);
+}
+
+void DBImage::load()
+{
+    const QByteArray bytes = m_link.value().toByteArray();
+    if (m_loaded && bytes == m_bytes)
+        return; // another field changed; the picture is the same
+    m_loaded = true;
+    m_bytes = bytes;
+    const QImage image = bytes.isEmpty() ? QImage() : QImage::fromData(bytes);
+    if (image.isNull())
+        clear();
+    else
+        setPixmap(QPixmap::fromImage(image));
+}
+
+} // namespace yb

@@ -1,0 +1,156 @@
+#include "dbwidgets/DBGrid.h"
+
+#include <QHeaderView>
+#include <QScopedValueRollback>
+
+namespace yb {
+
+DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new CursorModel(this))
+{
+    setModel(m_model);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { viewRowChanged(current); });
+    connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::followCursor);
+    connect(m_model, &CursorModel::errorOccurred, this, [this](const QString &message) {
+        if (m_source)
+            m_source->reportError(message);
+    });
+    updateEditing();
+}
+
+void DBGrid::setDataSource(DataSource *source)
+{
+    if (source == m_source)
+        return;
+    for (const QMetaObject::Connection &c : std::as_const(m_connections))
+        disconnect(c);
+    m_connections.clear();
+    m_source = source;
+    if (source) {
+        m_connections << connect(source, &DataSource::cursorChanged, this, [this] { m_model->setCursor(cursor()); })
+                      << connect(source, &DataSource::currentChanged, this, &DBGrid::followCursor)
+                      << connect(source, &DataSource::autoEditChanged, this, &DBGrid::updateEditing)
+                      << connect(source, &QObject::destroyed, this, [this] { m_model->setCursor(nullptr); });
+    }
+    m_model->setCursor(cursor());
+    updateEditing();
+    followCursor();
+}
+
+void DBGrid::setColumns(const QList<Column> &columns)
+{
+    m_model->setColumns(columns);
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].width > 0)
+            setColumnWidth(i, columns[i].width);
+    followCursor();
+}
+
+void DBGrid::setReadOnly(bool on)
+{
+    m_readOnly = on;
+    updateEditing();
+}
+
+Cursor *DBGrid::cursor() const
+{
+    return m_source ? m_source->cursor() : nullptr;
+}
+
+void DBGrid::updateEditing()
+{
+    const bool editable = !m_readOnly && m_source && m_source->autoEdit();
+    m_model->setReadOnly(!editable);
+    setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                   QAbstractItemView::AnyKeyPressed
+                             : QAbstractItemView::NoEditTriggers);
+}
+
+// The view's current row becomes the cursor's.
+void DBGrid::followCursor()
+{
+    if (m_following)
+        return;
+    const QScopedValueRollback following(m_following, true);
+    Cursor *c = cursor();
+    const int row = c && c->isOpen() ? c->recNo() - 1 : -1;
+    if (row < 0 || row >= m_model->rowCount() || m_model->columnCount() == 0) {
+        if (currentIndex().isValid())
+            selectionModel()->clearCurrentIndex();
+        selectionModel()->clearSelection();
+        return;
+    }
+    if (currentIndex().row() == row && selectionModel()->isRowSelected(row))
+        return;
+    const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+    const QModelIndex index = m_model->index(row, column);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+// The cursor moves to the row the user chose in the view.
+void DBGrid::viewRowChanged(const QModelIndex &current)
+{
+    Cursor *c = cursor();
+    if (m_following || !current.isValid() || !c || !c->isOpen())
+        return;
+    const int recNo = current.row() + 1;
+    if (c->recNo() != recNo) {
+        try {
+            c->setRecNo(recNo);
+        } catch (const DbError &e) {
+            if (m_source)
+                m_source->reportError(e.message());
+        }
+    }
+    if (c->recNo() != recNo)
+        followCursor(); // the cursor stayed: the view goes back to it
+}
+
+void DBGrid::commitData(QWidget *editor)
+{
+    QTableView::commitData(editor);
+    m_committed = true;
+}
+
+void DBGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    Cursor *c = cursor();
+    // When the view is moving to another row the cursor follows it and stores the record itself.
+    const bool post = std::exchange(m_committed, false) && m_postOnCommit && c && c->isOpen() &&
+                      currentIndex().row() == c->recNo() - 1;
+    // Posting rebuilds the rows, so no editor is opened on a neighbour cell first.
+    const bool moves = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, post && moves ? QAbstractItemDelegate::NoHint : hint);
+    if (post)
+        postCommitted();
+}
+
+void DBGrid::postCommitted()
+{
+    Cursor *c = cursor();
+    if (!c || !c->isOpen() || c->state() == Cursor::State::Browse)
+        return;
+    try {
+        c->post();
+    } catch (const DbError &e) {
+        if (m_source)
+            m_source->reportError(e.message());
+    }
+}
+
+void ajustarColumna(QTableView *grid)
+{
+    const QAbstractItemModel *model = grid ? grid->model() : nullptr;
+    if (!model)
+        return;
+    const int columns = model->columnCount();
+    if (columns == 1)
+        grid->setColumnWidth(0, std::max(0, grid->width() - 22));
+    else if (columns == 2)
+        grid->setColumnWidth(0, std::max(0, grid->width() - grid->columnWidth(1) - 22));
+}
+
+} // namespace yb

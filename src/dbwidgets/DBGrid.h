@@ -1,0 +1,57 @@
+#pragma once
+
+#include "dbwidgets/CursorModel.h"
+#include "dbwidgets/DataSource.h"
+
+#include <QPointer>
+#include <QTableView>
+
+namespace yb {
+
+// A grid over a data source: one row per record, the current row is the cursor's,
+// cells editable in place while the data source lets controls edit.
+class DBGrid : public QTableView {
+    Q_OBJECT
+public:
+    using Column = CursorModel::Column;
+
+    explicit DBGrid(QWidget *parent = nullptr);
+
+    DataSource *dataSource() const { return m_source; }
+    void setDataSource(DataSource *source);
+    void setColumns(const QList<Column> &columns);
+    CursorModel *cursorModel() const { return m_model; }
+
+    // A read-only grid never edits, whatever the data source allows.
+    bool isReadOnly() const { return m_readOnly; }
+    void setReadOnly(bool on);
+    // Whether an edit committed from a cell is posted at once (the default) or left
+    // to the cursor's normal flow (moving away or an explicit post).
+    bool postOnCommit() const { return m_postOnCommit; }
+    void setPostOnCommit(bool on) { m_postOnCommit = on; }
+
+protected slots:
+    void commitData(QWidget *editor) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    Cursor *cursor() const;
+    void updateEditing();
+    void followCursor();
+    void viewRowChanged(const QModelIndex &current);
+    void postCommitted();
+
+    CursorModel *m_model;
+    QPointer<DataSource> m_source;
+    QList<QMetaObject::Connection> m_connections;
+    bool m_readOnly = false;
+    bool m_postOnCommit = true;
+    bool m_committed = false;
+    bool m_following = false;
+};
+
+// Fits a grid's columns to its width: a single column gets the grid's width less
+// 22 pixels; with two, the first gets the grid's width less the second's less 22.
+void ajustarColumna(QTableView *grid);
+
+} // namespace yb

@@ -1,1 +1,0 @@
-// replaced by the first source of this library

@@ -1,0 +1,326 @@
+// Data-aware controls driven by clicks and keys: grid, edit box, memo, label and picture.
+#include "dbwidgets/DBControls.h"
+#include "dbwidgets/DBGrid.h"
+#include "support/Fixture.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace yb;
+using yb::test::TempDatabase;
+
+class TestDBControls : public QObject {
+    Q_OBJECT
+
+    // Herbs in key order: 1 Gan Cao, 2 Ren Shen, 3 Bai Zhu, 4 Huang Qi.
+    struct Scene {
+        TempDatabase db;
+        Cursor plan{*db, "Plantas"};
+        DataSource source;
+        QWidget window;
+
+        Scene()
+        {
+            db.herb("Gan Cao", "Radix Glycyrrhizae");
+            db.herb("Ren Shen", "Radix Ginseng");
+            db.herb("Bai Zhu", "Rhizoma Atractylodis");
+            db.herb("Huang Qi", "Radix Astragali");
+            plan.open();
+            source.setObjectName("SPlan");
+            source.setCursor(&plan);
+            new QVBoxLayout(&window);
+        }
+
+        template <typename Control> Control *add(const char *name, const QString &field)
+        {
+            auto *control = new Control(&window);
+            control->setObjectName(name);
+            window.layout()->addWidget(control);
+            if constexpr (!std::is_same_v<Control, DBGrid>) {
+                control->setDataSource(&source);
+                control->setDataField(field);
+            }
+            return control;
+        }
+
+        bool show()
+        {
+            window.resize(400, 500);
+            window.show();
+            return QTest::qWaitForWindowExposed(&window);
+        }
+
+        QVariant storedValue(int clave, const QString &field)
+        {
+            Statement s(*db, QStringLiteral("SELECT \"%1\" FROM Plantas WHERE Clave = ?").arg(field));
+            s.bind(1, clave);
+            return s.step() ? s.value(0, plan.fieldDef(plan.fieldIndex(field)).type) : QVariant();
+        }
+    };
+
+    static DBGrid *makeGrid(Scene &scene)
+    {
+        auto *grid = scene.add<DBGrid>("GrNom", {});
+        grid->setDataSource(&scene.source);
+        grid->setColumns({{"PinYin", "Nombre", {}, 150}, {"Nom0", "Latín", {}, 150}});
+        return grid;
+    }
+
+    static void clickRow(DBGrid *grid, int row)
+    {
+        const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    static QByteArray png(QSize size)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    }
+
+private slots:
+    void gridAndCursorFollowEachOther()
+    {
+        Scene scene;
+        DBGrid *grid = makeGrid(scene);
+        QVERIFY(scene.show());
+        QCOMPARE(grid->model()->rowCount(), 4);
+        QCOMPARE(grid->currentIndex().row(), 0);
+
+        scene.plan.setRecNo(3);
+        QCOMPARE(grid->currentIndex().row(), 2);
+        QCOMPARE(grid->selectionModel()->selectedRows(), QModelIndexList{grid->model()->index(2, 0)});
+
+        clickRow(grid, 1);
+        QCOMPARE(scene.plan.recNo(), 2);
+        QCOMPARE(scene.plan.asString(u"PinYin"), QString("Ren Shen"));
+        QCOMPARE(grid->selectionModel()->selectedRows().size(), 1);
+
+        // The rows follow a filter; the current row stays the cursor's.
+        scene.plan.setFilter("PinYin='Huang Qi'");
+        scene.plan.setFiltered(true);
+        QCOMPARE(grid->model()->rowCount(), 1);
+        QCOMPARE(grid->currentIndex().row(), 0);
+        scene.plan.setFiltered(false);
+        scene.plan.last();
+        QCOMPARE(grid->currentIndex().row(), 3);
+
+        // A grid whose data source loses its cursor is empty.
+        scene.source.setCursor(nullptr);
+        QCOMPARE(grid->model()->rowCount(), 0);
+        QVERIFY(!grid->currentIndex().isValid());
+    }
+
+    void gridEditsOnlyWhileEditingIsOn_data()
+    {
+        QTest::addColumn<bool>("autoEdit");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("editing on") << true << "Bai Zhu Chao";
+        QTest::newRow("editing off") << false << "Bai Zhu";
+    }
+
+    void gridEditsOnlyWhileEditingIsOn()
+    {
+        QFETCH(bool, autoEdit);
+        QFETCH(QString, expected);
+        Scene scene;
+        DBGrid *grid = makeGrid(scene);
+        scene.source.setAutoEdit(autoEdit);
+        QVERIFY(scene.show());
+        clickRow(grid, 2);
+        QCOMPARE(scene.plan.recNo(), 3);
+
+        QTest::keyClick(grid, Qt::Key_F2);
+        auto *editor = grid->viewport()->findChild<QLineEdit *>();
+        QCOMPARE(editor != nullptr && editor->isVisible(), autoEdit);
+        QWidget *typedInto = editor ? static_cast<QWidget *>(editor) : grid;
+        QTest::keyClick(typedInto, Qt::Key_End);
+        QTest::keyClicks(typedInto, " Chao");
+        QCOMPARE(scene.plan.state(), Cursor::State::Browse); // nothing assigned before the editor commits
+        QTest::keyClick(typedInto, Qt::Key_Return);
+
+        // The delegate commits the editor from the event loop.
+        QTRY_COMPARE(scene.storedValue(3, "PinYin").toString(), expected);
+        QCOMPARE(scene.plan.state(), Cursor::State::Browse); // committed and posted, or never edited
+        QCOMPARE(grid->model()->index(2, 0).data().toString(), expected);
+        QCOMPARE(grid->currentIndex().row(), 2);
+    }
+
+    void gridWithoutPostOnCommitLeavesTheRecordToTheCursor()
+    {
+        Scene scene;
+        DBGrid *grid = makeGrid(scene);
+        grid->setPostOnCommit(false);
+        QVERIFY(scene.show());
+        clickRow(grid, 1);
+        QTest::keyClick(grid, Qt::Key_F2);
+        auto *editor = grid->viewport()->findChild<QLineEdit *>();
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, "Xi Yang Shen");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(scene.plan.state(), Cursor::State::Edit);
+        QCOMPARE(scene.storedValue(2, "PinYin").toString(), QString("Ren Shen"));
+        QCOMPARE(grid->model()->index(1, 0).data().toString(), QString("Xi Yang Shen"));
+
+        clickRow(grid, 3); // moving away stores the record
+        QCOMPARE(scene.plan.recNo(), 4);
+        QCOMPARE(scene.plan.state(), Cursor::State::Browse);
+        QCOMPARE(scene.storedValue(2, "PinYin").toString(), QString("Xi Yang Shen"));
+        QCOMPARE(grid->currentIndex().row(), 3);
+    }
+
+    void ajustarColumnaFitsTheColumns_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("one column") << 1 << 300 - 22;
+        QTest::newRow("two columns") << 2 << 300 - 80 - 22;
+    }
+
+    void ajustarColumnaFitsTheColumns()
+    {
+        QFETCH(int, columns);
+        QFETCH(int, expected);
+        Scene scene;
+        DBGrid grid;
+        grid.setDataSource(&scene.source);
+        QList<DBGrid::Column> list{{"PinYin", "Nombre", {}, 100}, {"Orden", "Orden", {}, 80}};
+        grid.setColumns(list.mid(0, columns));
+        grid.resize(300, 200);
+        ajustarColumna(&grid);
+        QCOMPARE(grid.columnWidth(0), expected);
+        if (columns == 2)
+            QCOMPARE(grid.columnWidth(1), 80);
+    }
+
+    void editShowsAndStoresTheField()
+    {
+        Scene scene;
+        auto *ed = scene.add<DBEdit>("Ed0", "PinYin");
+        auto *lab = scene.add<DBText>("LabPinYin", "PinYin");
+        QVERIFY(scene.show());
+        QCOMPARE(ed->text(), QString("Gan Cao"));
+        QCOMPARE(ed->maxLength(), 50);
+        QCOMPARE(lab->text(), QString("Gan Cao"));
+
+        QSignalSpy assigned(&scene.plan, &Cursor::recordChanged);
+        QTest::keyClick(ed, Qt::Key_End);
+        QTest::keyClicks(ed, " Zhi");
+        QCOMPARE(assigned.count(), 4); // one assignment a key, never written back
+        QCOMPARE(scene.plan.state(), Cursor::State::Edit);
+        QCOMPARE(scene.plan.asString(u"PinYin"), QString("Gan Cao Zhi"));
+        QCOMPARE(ed->text(), QString("Gan Cao Zhi"));
+        QCOMPARE(lab->text(), QString("Gan Cao Zhi")); // other controls follow the record
+        QCOMPARE(scene.storedValue(1, "PinYin").toString(), QString("Gan Cao"));
+        QVERIFY(scene.plan.post());
+        QCOMPARE(scene.storedValue(1, "PinYin").toString(), QString("Gan Cao Zhi"));
+
+        scene.plan.next();
+        QCOMPARE(ed->text(), QString("Ren Shen"));
+        QCOMPARE(lab->text(), QString("Ren Shen"));
+        QCOMPARE(scene.plan.state(), Cursor::State::Browse);
+    }
+
+    void editRefusesTypingWhileEditingIsOff()
+    {
+        Scene scene;
+        scene.source.setAutoEdit(false);
+        auto *ed = scene.add<DBEdit>("Ed0", "PinYin");
+        QVERIFY(scene.show());
+        QTest::keyClick(ed, Qt::Key_End);
+        QTest::keyClicks(ed, "xy");
+        QTest::keyClick(ed, Qt::Key_Backspace);
+        QCOMPARE(ed->text(), QString("Gan Cao"));
+        QCOMPARE(scene.plan.state(), Cursor::State::Browse);
+        QCOMPARE(scene.plan.asString(u"PinYin"), QString("Gan Cao"));
+        QCOMPARE(scene.storedValue(1, "PinYin").toString(), QString("Gan Cao"));
+    }
+
+    void editCutsTextToTheFieldSize()
+    {
+        Scene scene;
+        auto *ed = scene.add<DBEdit>("Ed1", "Toxicidad");
+        QVERIFY(scene.show());
+        QCOMPARE(ed->maxLength(), 1);
+        QTest::keyClicks(ed, "32");
+        QCOMPARE(ed->text(), QString("3"));
+        QCOMPARE(scene.plan.asString(u"Toxicidad"), QString("3"));
+
+        // A value assigned by code is cut by the cursor to the field size as well.
+        scene.plan.setValue(u"Toxicidad", "45");
+        QCOMPARE(ed->text(), QString("4"));
+        QVERIFY(scene.plan.post());
+        QCOMPARE(scene.storedValue(1, "Toxicidad").toString(), QString("4"));
+    }
+
+    void memoFollowsTheEditingRule_data()
+    {
+        QTest::addColumn<bool>("autoEdit");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("editing on") << true << "Dulce.!";
+        QTest::newRow("editing off") << false << "Dulce.";
+    }
+
+    void memoFollowsTheEditingRule()
+    {
+        QFETCH(bool, autoEdit);
+        QFETCH(QString, expected);
+        Scene scene;
+        scene.plan.edit();
+        scene.plan.setValue(u"Descripcion", "Dulce.");
+        scene.plan.post();
+        scene.source.setAutoEdit(autoEdit);
+        auto *memo = scene.add<DBMemo>("MemoDesc", "Descripcion");
+        QVERIFY(scene.show());
+        QCOMPARE(memo->toPlainText(), QString("Dulce."));
+
+        QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(memo, "!");
+        QCOMPARE(memo->toPlainText(), expected);
+        QCOMPARE(scene.plan.state(), autoEdit ? Cursor::State::Edit : Cursor::State::Browse);
+        scene.plan.next(); // moving away stores an edited record
+        QCOMPARE(scene.storedValue(1, "Descripcion").toString(), expected);
+        QCOMPARE(memo->toPlainText(), QString());
+        scene.plan.prior();
+        QCOMPARE(memo->toPlainText(), expected);
+    }
+
+    void imageShowsAStoredPicture()
+    {
+        Scene scene;
+        const QByteArray photo = png(QSize(24, 16));
+        scene.plan.edit();
+        scene.plan.setValue(u"Foto1", photo);
+        scene.plan.post();
+        auto *image = scene.add<DBImage>("Foto", "Foto1");
+        QVERIFY(scene.show());
+        QVERIFY(!image->pixmap().isNull());
+        QCOMPARE(image->pixmap().size(), QSize(24, 16));
+
+        scene.plan.next(); // a herb without a photograph
+        QVERIFY(image->pixmap().isNull());
+
+        // Bytes that are no picture show nothing either.
+        scene.plan.edit();
+        scene.plan.setValue(u"Foto1", QByteArray("not a picture"));
+        QVERIFY(image->pixmap().isNull());
+        scene.plan.setValue(u"Foto1", png(QSize(8, 8)));
+        QCOMPARE(image->pixmap().size(), QSize(8, 8));
+        scene.plan.cancel();
+        QVERIFY(image->pixmap().isNull());
+        scene.plan.first();
+        QCOMPARE(image->pixmap().size(), QSize(24, 16));
+    }
+};
+
+QTEST_MAIN(TestDBControls)
+#include "tst_dbcontrols.moc"
