@@ -90,6 +90,8 @@ void TDM::setEnglish(bool english)
 
 void TDM::abrir()
 {
+    if (m_errorApertura)
+        throw *m_errorApertura;
     TPlan.open();
     for (Cursor *c : {&TRel, &TRelComp, &TRelSint, &TRelFormPl, &TRelPlForm, &TNotas, &TFuentes})
         c->open();

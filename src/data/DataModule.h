@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace yb {
 
@@ -62,7 +63,9 @@ public:
     void setEnglish(bool english);
 
     // Opens the shared cursors in the order of the first showing; closes them.
+    // When the data directory's database could not be opened, opening reports that error.
     void abrir();
+    void setErrorApertura(const DbError &error) { m_errorApertura = error; }
     void cerrar();
 
     // Record events.
@@ -86,6 +89,7 @@ private:
 
     Database &m_db;
     TDMHost *m_host = nullptr;
+    std::optional<DbError> m_errorApertura;
 };
 
 } // namespace yb

@@ -220,6 +220,21 @@ std::unique_ptr<Database> Database::create(const QString &directory)
 
     std::unique_ptr<Database> db(
         new Database(directory, openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)));
+    db->createSchema();
+    return db;
+}
+
+std::unique_ptr<Database> Database::createInMemory()
+{
+    std::unique_ptr<Database> db(new Database(QString(), openConnection(QStringLiteral(":memory:"),
+                                                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)));
+    db->createSchema();
+    return db;
+}
+
+void Database::createSchema()
+{
+    Database *db = this;
     db->configure();
     {
         Transaction tx(*db);
@@ -240,7 +255,6 @@ std::unique_ptr<Database> Database::create(const QString &directory)
     }
     db->loadTableNames();
     db->createWorkingTables();
-    return db;
 }
 
 void Database::configure()

@@ -73,6 +73,9 @@ public:
     static std::unique_ptr<Database> open(const QString &directory);
     // Creates a new empty database there; refuses to overwrite one.
     static std::unique_ptr<Database> create(const QString &directory);
+    // An empty database in memory, with every table: stands in while a data
+    // directory's database cannot be opened, so that nothing is written to it.
+    static std::unique_ptr<Database> createInMemory();
     static QString filePathIn(const QString &directory);
 
     ~Database() override;
@@ -128,6 +131,7 @@ private:
     friend class Statement;
     Database(const QString &directory, sqlite3 *db);
     void configure();
+    void createSchema();
     void createWorkingTables();
     void loadTableNames();
     sqlite3_stmt *acquire(const QString &sql, bool *&busy);

@@ -1,0 +1,77 @@
+#include "app/Aplicacion.h"
+
+#include "browser/Plantas.h"
+#include "browser/Ventanas.h"
+#include "dialogs/Mensajes.h"
+#include "reference/Ventanas.h"
+#include "repertory/Ventanas.h"
+#include "search/Ventanas.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+
+namespace yb {
+namespace {
+
+std::unique_ptr<Database> abrirDatos(std::optional<DbError> &error)
+{
+    try {
+        return Database::open(QDir::currentPath());
+    } catch (const DbError &e) {
+        if (e.code() == DbError::Code::NoDatabase)
+            throw;
+        error = e; // shown by the first showing; nothing is written to that file
+        return Database::createInMemory();
+    }
+}
+
+} // namespace
+
+Aplicacion::Aplicacion(const QStringList &argumentos)
+{
+    std::optional<DbError> error;
+    m_db = abrirDatos(error);
+    m_plantas = std::make_unique<TFPlantas>(m_ajustes, argumentos);
+    m_dm = std::make_unique<TDM>(*m_db, m_plantas->ListaEsp);
+    if (error)
+        m_dm->setErrorApertura(*error);
+    m_plantas->setDataModule(m_dm.get());
+
+    const auto crear = [&](const char *nombre, TVentana *ventana) {
+        m_ventanas << ventana;
+        m_plantas->setVentana(QLatin1String(nombre), ventana);
+    };
+    crear("TFGlo", new TFGlo);
+    crear("TFUsos", new TFUsos);
+    crear("TFPlanRep", new TFPlanRep);
+    crear("TFSelArch", new TFSelArch);
+    crear("TFSelClase", new TFSelClase);
+    crear("TFSinonimos", new TFSinonimos);
+    crear("TFBuscar", new TFBuscar);
+    crear("TFFiltroProp", new TFFiltroProp);
+    crear("TFFuentes", new TFFuentes);
+    crear("TFCalco", new TFCalco(m_plantas.get()));
+
+    Mensajes::setEnglish(m_ajustes.ingles);
+    if (m_ajustes.ingles)
+        m_plantas->TextosIngles();
+}
+
+Aplicacion::~Aplicacion()
+{
+    for (TVentana *v : std::as_const(m_ventanas))
+        if (!v->parent())
+            delete v;
+    m_plantas.reset();
+    m_dm.reset();
+}
+
+void registrarFuentes()
+{
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+}
+
+} // namespace yb

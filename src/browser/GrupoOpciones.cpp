@@ -1,0 +1,42 @@
+#include "browser/GrupoOpciones.h"
+
+#include <QHBoxLayout>
+#include <QRadioButton>
+
+namespace yb {
+
+GrupoOpciones::GrupoOpciones(const QStringList &items, QWidget *parent) : QGroupBox(parent)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
+    for (int i = 0; i < items.size(); ++i) {
+        auto *option = new QRadioButton(items[i], this);
+        option->setObjectName(QStringLiteral("%1_%2").arg(objectName()).arg(i));
+        m_grupo.addButton(option, i);
+        layout->addWidget(option);
+    }
+    connect(&m_grupo, &QButtonGroup::idClicked, this, &GrupoOpciones::clicked);
+}
+
+void GrupoOpciones::setItemIndex(int index)
+{
+    if (QAbstractButton *b = m_grupo.button(index))
+        b->setChecked(true);
+}
+
+QStringList GrupoOpciones::items() const
+{
+    QStringList texts;
+    for (QAbstractButton *b : m_grupo.buttons())
+        texts << b->text();
+    return texts;
+}
+
+void GrupoOpciones::setItems(const QStringList &items)
+{
+    for (int i = 0; i < items.size(); ++i)
+        if (QAbstractButton *b = m_grupo.button(i))
+            b->setText(items[i]);
+}
+
+} // namespace yb

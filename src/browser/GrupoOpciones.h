@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QStringList>
+
+namespace yb {
+
+// A group of exclusive options chosen by index, like a radio group.
+class GrupoOpciones : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit GrupoOpciones(const QStringList &items, QWidget *parent = nullptr);
+
+    int itemIndex() const { return m_grupo.checkedId(); }
+    void setItemIndex(int index);
+    QStringList items() const;
+    void setItems(const QStringList &items); // new texts, same number of options
+
+signals:
+    void clicked(int index);
+
+private:
+    QButtonGroup m_grupo;
+};
+
+} // namespace yb

@@ -1,0 +1,427 @@
+// The main window's life: creation, first showing, modes, language,
+// configuration, colours, text size and closing.
+#include "browser/Plantas.h"
+
+#include "browser/Colores.h"
+#include "browser/EscalaPropiedad.h"
+#include "browser/GrupoOpciones.h"
+#include "browser/Textos.h"
+#include "dbwidgets/DBControls.h"
+#include "dbwidgets/DBGrid.h"
+#include "dbwidgets/DataSource.h"
+#include "dialogs/CajaError.h"
+#include "dialogs/Mensajes.h"
+#include "formats/Rutas.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace yb {
+namespace {
+
+template <typename F>
+void ignorandoErrores(F &&paso)
+{
+    try {
+        paso();
+    } catch (const DbError &) {
+    }
+}
+
+void colorear(QWidget *w, const QColor &color)
+{
+    if (!w)
+        return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    p.setColor(QPalette::Base, color);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+} // namespace
+
+TFPlantas::TFPlantas(Ajustes &ajustes, const QStringList &argumentos, QWidget *parent)
+    : QWidget(parent), ListaEsp(listaEsp()), ListaIng(listaIng()), m_ajustes(ajustes), m_argumentos(argumentos)
+{
+    setObjectName(QStringLiteral("FPlantas"));
+    setWindowTitle(QStringLiteral("Yerbalia"));
+    SPlan = new DataSource(this);
+    SRel = new DataSource(this);
+    SRelSint = new DataSource(this);
+    SRelComp = new DataSource(this);
+    SRelFormPl = new DataSource(this);
+    SRelPlForm = new DataSource(this);
+    SFuentes = new DataSource(this);
+    SPlan->setObjectName(QStringLiteral("SPlan"));
+    construirInterfaz();
+    conectar();
+    FormCreate();
+}
+
+TFPlantas::~TFPlantas()
+{
+    qApp->removeEventFilter(this);
+    if (m_dm)
+        m_dm->setHost(nullptr);
+}
+
+void TFPlantas::FormCreate()
+{
+    m_ajustes.ingles = existeDirectorio(QDir::current(), QStringLiteral("English"));
+    m_claveClase = 0;
+    m_claveSubClase = 0;
+    qApp->installEventFilter(this); // the window sees every key before its controls
+}
+
+void TFPlantas::setDataModule(TDM *dm)
+{
+    m_dm = dm;
+    dm->database().setPassword(QLatin1String(kClave));
+    dm->setHost(this);
+    dm->informar = &Mensajes::informar;
+    dm->reloj = [](bool on) {
+        if (on)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    };
+    SPlan->setCursor(&dm->TPlan);
+    SRel->setCursor(&dm->TRel);
+    SRelSint->setCursor(&dm->TRelSint);
+    SRelComp->setCursor(&dm->TRelComp);
+    SRelFormPl->setCursor(&dm->TRelFormPl);
+    SRelPlForm->setCursor(&dm->TRelPlForm);
+    SFuentes->setCursor(&dm->TFuentes);
+}
+
+void TFPlantas::setVentana(const QString &nombre, TVentana *ventana) { m_ventanas.insert(nombre, ventana); }
+
+QString TFPlantas::rutaConfig() const { return rutaSinMayusculas(QDir::current(), QStringLiteral("Config.Dat")); }
+
+bool TFPlantas::editando() const { return m_ajustes.editor && Modificar->isChecked(); }
+
+// ---- first showing -------------------------------------------------------------
+
+void TFPlantas::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_mostrada)
+        return;
+    m_mostrada = true;
+    FormShow();
+    emit mostrada();
+}
+
+void TFPlantas::FormShow()
+{
+    try {
+        LeerConfig();
+        LabBus->clear();
+        LabBus->hide();
+        CBIdioma->setCurrentIndex(0);
+        CBIdiomaChange();
+        m_numeroFoto = 1;
+        Im->setDataField(QStringLiteral("Foto1"));
+        Ficha->setCurrentWidget(PagAcc);
+        m_dm->abrir();
+        AplicarColores();
+        AplicarLetra();
+        const QString primero = m_argumentos.value(0);
+        irAlMasCercano(primero);
+        m_ajustes.editor = primero == QLatin1String(kPalabraEditor);
+        if (!m_ajustes.editor)
+            ModoLector();
+        FicPropAut->setFixedHeight(FicPropAut->sizeHint().height());
+        Modificar->setChecked(false);
+        ModificarClick();
+        ComponerFiltro();
+        if (!m_ajustes.editor)
+            irAlMasCercano(primero);
+        m_dm->TPlanAfterScroll();
+    } catch (const DbError &e) {
+        CajaError::mostrar(e.message());
+    }
+}
+
+void TFPlantas::irAlMasCercano(const QString &texto)
+{
+    if (texto.isEmpty())
+        m_dm->TPlan.first();
+    else
+        m_dm->TPlan.findNearest({texto});
+}
+
+void TFPlantas::ModoLector()
+{
+    if (TabMemo->count() == 5)
+        TabMemo->removeTab(4);
+    PanHabitat->hide();
+    m_ajustes.editor = false;
+    Modificar->hide();
+    if (TVentana *usos = ventana(QStringLiteral("TFUsos")))
+        usos->ModoLector();
+}
+
+void TFPlantas::ModificarClick()
+{
+    const bool on = editando();
+    if (m_dm)
+        ignorandoErrores([&] { m_dm->TPlan.post(); });
+    if (m_dm)
+        m_dm->TPlanAfterScroll();
+    SPlan->setAutoEdit(on);
+    PanBotSint->setVisible(on);
+    PanBotIm->setVisible(on);
+    PanTox->setVisible(on);
+    Modificar->setText(on ? QStringLiteral("Editando") : QStringLiteral("Modificar"));
+    FichaChange();
+}
+
+// ---- English interface ----------------------------------------------------------
+
+void TFPlantas::TextosIngles()
+{
+    const int tab = TabMemo->currentIndex();
+    Cursor::Bookmark actual = 0;
+    if (m_dm) {
+        actual = m_dm->TPlan.isOpen() ? m_dm->TPlan.bookmark() : 0;
+        m_dm->TPlan.close();
+    }
+
+    for (const TextoIngles &t : textosInglesPlantas()) {
+        QWidget *w = findChild<QWidget *>(QLatin1String(t.control));
+        if (!w)
+            continue;
+        const QString texto = QString::fromUtf8(t.texto);
+        if (t.que == TextoIngles::Pista)
+            w->setToolTip(texto);
+        else if (auto *l = qobject_cast<QLabel *>(w))
+            l->setText(texto);
+        else if (auto *b = qobject_cast<QAbstractButton *>(w))
+            b->setText(texto);
+    }
+    GrAcc->setColumns({{QStringLiteral("UsoIng")}});
+    GrSint->setColumns({{QStringLiteral("SintIng")}});
+    if (m_dm) {
+        m_dm->mensajes = ListaIng;
+        m_dm->setEnglish(true);
+    }
+    while (TabMemo->count() > 0)
+        TabMemo->removeTab(0);
+    for (const QString &t : QStringLiteral("Description,Warnings,Drugstore,Notes").split(u','))
+        TabMemo->addTab(t);
+    CBIdioma->clear();
+    CBIdioma->addItems({QStringLiteral("PinYin"), QStringLiteral("Pharmaceutical"), QStringLiteral("Scientific"),
+                        QStringLiteral("Spanish"), QStringLiteral("English")});
+    SelPlanForm->setItems({QStringLiteral("Elements"), QStringLiteral("Formulas"), QStringLiteral("All")});
+    DBEdit5->setDataField(QStringLiteral("ParteIng"));
+    cargarImagenInglesa(ImFito, QStringLiteral("English/Im2.bmp"));
+    cargarImagenInglesa(ImMort, QStringLiteral("English/Im3.bmp"));
+
+    for (const char *nombre : {"TFUsos", "TFSelClase", "TFGlo", "TFSinonimos", "TFFiltroProp", "TFBuscar",
+                               "TFFuentes", "TFPlanRep", "TFSelArch"})
+        if (TVentana *v = ventana(QLatin1String(nombre)))
+            v->TextosIngles();
+
+    TabMemo->setCurrentIndex(std::clamp(tab, 0, TabMemo->count() - 1));
+    LabMemo->setText(TabMemo->tabText(TabMemo->currentIndex()));
+    if (!m_dm)
+        return;
+    m_dm->TPlan.open();
+    if (actual && !m_dm->TPlan.gotoBookmark(actual))
+        QApplication::beep();
+    m_dm->TPlanAfterScroll();
+}
+
+void TFPlantas::cargarImagenInglesa(QLabel *destino, const QString &archivo)
+{
+    const QPixmap imagen(rutaSinMayusculas(QDir::current(), archivo));
+    if (!imagen.isNull())
+        destino->setPixmap(imagen);
+}
+
+// ---- configuration -----------------------------------------------------------------
+
+void TFPlantas::LeerConfig()
+{
+    m_config = ConfigDat();
+    m_config.read(rutaConfig());
+    resize(m_config[ConfigDat::Width], m_config[ConfigDat::Height]);
+    // Always centred on the first showing, whatever place was stored.
+    if (const QScreen *pantalla = screen() ? screen() : QGuiApplication::primaryScreen())
+        move(pantalla->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    const int izq = m_config[ConfigDat::PanIzqWidth];
+    Splitter5->setSizes({izq, std::max(1, width() - izq)});
+    const int cen = m_config[ConfigDat::PanCenWidth];
+    Splitter2->setSizes({cen, std::max(1, width() - izq - cen)});
+    const int fic = m_config[ConfigDat::PanFicHeight];
+    Splitter7->setSizes({std::max(1, height() - fic), fic});
+    if (TVentana *usos = ventana(QStringLiteral("TFUsos")))
+        usos->leerConfig(m_config);
+    m_ajustes.esquema = m_config[ConfigDat::ColorScheme];
+    m_ajustes.letra = m_config[ConfigDat::TextSize];
+}
+
+void TFPlantas::GuardarConfig()
+{
+    const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    m_config[ConfigDat::Left] = normal.x();
+    m_config[ConfigDat::Top] = normal.y();
+    m_config[ConfigDat::Width] = normal.width();
+    m_config[ConfigDat::Height] = normal.height();
+    m_config[ConfigDat::PanFicHeight] = Splitter7->sizes().value(1);
+    m_config[ConfigDat::PanIzqWidth] = Splitter5->sizes().value(0);
+    m_config[ConfigDat::PanCenWidth] = Splitter2->sizes().value(0);
+    if (TVentana *usos = ventana(QStringLiteral("TFUsos")))
+        usos->guardarConfig(m_config);
+    m_config[ConfigDat::ColorScheme] = std::clamp(m_ajustes.esquema, 0, 255);
+    m_config[ConfigDat::TextSize] = std::clamp(m_ajustes.letra, 0, 255);
+    if (!m_config.write(rutaConfig()))
+        CajaError::mostrar(tr("Config.Dat could not be written in %1.").arg(QDir::currentPath()));
+}
+
+// ---- colours and text size ------------------------------------------------------------
+
+void TFPlantas::AplicarColores()
+{
+    if (m_ajustes.esquema == 0)
+        m_ajustes.esquema = 1;
+    const EsquemaColores c = esquemaColores(m_ajustes.esquema);
+    static const char *const base[] = {
+        "PanNom", "Im", "PanBot", "PanBotIm", "PanBotSint", "Panel11", "Panel13", "Panel14", "Panel17", "Panel18",
+        "Panel19", "Panel20", "Panel21", "Panel22", "Panel24", "Panel3", "Panel12", "Panel15", "Panel16", "Panel23",
+        "Panel25", "Panel26", "Panel27", "Panel30", "Panel31", "Panel32", "Panel5", "Panel7", "Panel9", "PanIzq",
+        "PanLogoRec", "PanMort", "Splitter2", "Splitter5", "Splitter7"};
+    static const char *const cabecera[] = {"PanClase", "PanSubClase", "Panel41", "Panel42", "Panel43",
+                                           "Panel44", "Panel45", "Panel4"};
+    for (const char *n : base)
+        colorear(findChild<QWidget *>(QLatin1String(n)), c.base);
+    for (const char *n : cabecera)
+        colorear(findChild<QWidget *>(QLatin1String(n)), c.cabecera);
+    for (QWidget *w : std::initializer_list<QWidget *>{GrNom, GrAcc, GrSint, GrComp, GrFormPl, GrPlForm, Memo, PanProp,
+                                                       PanInstrUna, LabAtras})
+        colorear(w, c.claro);
+}
+
+void TFPlantas::AplicarLetra()
+{
+    m_ajustes.letra = letraAplicable(m_ajustes.letra);
+    for (QWidget *w : std::initializer_list<QWidget *>{Memo, GrNom, GrAcc, GrSint, GrFormPl, GrPlForm}) {
+        QFont f = w->font();
+        f.setPointSize(m_ajustes.letra);
+        w->setFont(f);
+    }
+    for (DBGrid *g : {GrNom, GrAcc, GrSint, GrFormPl, GrPlForm})
+        g->verticalHeader()->setDefaultSectionSize(QFontMetrics(g->font()).height() + 4);
+}
+
+void TFPlantas::ColorClick()
+{
+    m_ajustes.esquema = siguienteEsquema(m_ajustes.esquema);
+    AplicarColores();
+}
+
+void TFPlantas::MasClick()
+{
+    m_ajustes.letra = letraMayor(Memo->font().pointSize());
+    AplicarLetra();
+}
+
+void TFPlantas::MenosClick()
+{
+    const int actual = Memo->font().pointSize();
+    if (actual <= 10)
+        return;
+    m_ajustes.letra = letraMenor(actual);
+    AplicarLetra();
+}
+
+// ---- closing ------------------------------------------------------------------------
+
+void TFPlantas::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TFPlantas::FormCloseQuery()
+{
+    GrNom->setFocus();
+    if (m_mostrarFicha) {
+        m_mostrarFicha = false;
+        return false;
+    }
+    const QString pregunta = m_dm ? m_dm->mensaje(25) : ListaEsp.value(25);
+    if (!Mensajes::preguntar(pregunta))
+        return false;
+    if (m_dm) {
+        ignorandoErrores([&] { m_dm->TPlan.post(); });
+        ignorandoErrores([&] { m_dm->TNotas.post(); });
+    }
+    return true;
+}
+
+void TFPlantas::FormClose()
+{
+    if (TVentana *calco = ventana(QStringLiteral("TFCalco")))
+        calco->hide();
+    GuardarConfig();
+    hide();
+    if (!m_dm)
+        return;
+    if (editando())
+        ignorandoErrores([&] { m_dm->TPlan.post(); });
+    m_dm->cerrar();
+}
+
+bool TFPlantas::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (w && w->window() == this && isVisible() && FormKeyDown(static_cast<QKeyEvent *>(event)))
+            return true;
+    }
+    if (watched == PanProp && event->type() == QEvent::Resize)
+        AjustarPaneles();
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TFPlantas::FormKeyDown(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (m_mostrarFicha && (enter || key == Qt::Key_Escape)) {
+        m_mostrarFicha = false; // ends the single-record view and nothing else
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    return false;
+}
+
+void TFPlantas::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    AjustarPaneles();
+}
+
+} // namespace yb

@@ -1,0 +1,194 @@
+#pragma once
+
+#include "browser/Ajustes.h"
+#include "data/DataModule.h"
+#include "dialogs/Ventana.h"
+#include "formats/ConfigDat.h"
+
+#include <QMap>
+#include <QPointer>
+#include <QStringList>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
+class QStackedWidget;
+class QTabBar;
+class QTabWidget;
+class QTextEdit;
+class QToolButton;
+
+namespace yb {
+
+class DataSource;
+class DBEdit;
+class DBGrid;
+class DBImage;
+class DBText;
+class EscalaPropiedad;
+class GrupoOpciones;
+
+// The main window: the herb and formula browser. It starts the run (first
+// showing), holds the modes and the list filter state, and ends it (closing).
+// The data module reaches its controls through the TDMHost interface.
+class TFPlantas : public QWidget, public TDMHost {
+    Q_OBJECT
+public:
+    // The editor word: the first command-line argument that starts editor mode.
+    static constexpr const char *kPalabraEditor = "tezlap";
+    static constexpr const char *kClave = "qorvan";
+
+    TFPlantas(Ajustes &ajustes, const QStringList &argumentos, QWidget *parent = nullptr);
+    ~TFPlantas() override;
+
+    // The data module and the other windows, in creation order; set before the first showing.
+    void setDataModule(TDM *dm);
+    void setVentana(const QString &nombre, TVentana *ventana);
+    TVentana *ventana(const QString &nombre) const { return m_ventanas.value(nombre); }
+    TDM *dm() const { return m_dm; }
+    Ajustes &ajustes() const { return m_ajustes; }
+    QString rutaConfig() const;
+
+    // ---- start-up, modes, language, configuration
+    void FormCreate();
+    void FormShow();
+    void ModoLector();
+    void ModificarClick();
+    void TextosIngles();
+    void LeerConfig();
+    void GuardarConfig();
+    void AplicarColores();
+    void AplicarLetra();
+    void ColorClick();
+    void MasClick();
+    void MenosClick();
+    bool editando() const;
+    bool mostrarFichaActiva() const { return m_mostrarFicha; }
+
+    // ---- list
+    void CBIdiomaChange();
+    void ComponerFiltro();
+    void irAlMasCercano(const QString &texto);
+    bool filtroEnVigor() const { return m_filtroEnVigor; }
+    void FichaChange();
+    void AjustarPaneles();
+
+    // ---- TDMHost
+    int selPlanForm() const override;
+    bool editorMode() const override { return m_ajustes.editor; }
+    bool editing() const override { return editando(); }
+    bool searchFilterOn() const override { return m_filtroBusqueda; }
+    bool propertiesFilterOn() const override { return m_filtroPropiedades; }
+    bool pasaFiltro(const QString &meridianos, const QString &energia, const QString &sabor) const override;
+    void showPhotoArea(bool hasPhoto, bool isFormula) override;
+    void setPageCaptions(const QString &acc, const QString &sint, const QString &formulaPage, bool isFormula) override;
+    void firstPhoto() override;
+    void setNameRowVisible(int nameIndex, bool visible) override;
+    void showPropertyPage(bool isFormula) override;
+    void computeFormulaProfile() override;
+    void showScales(const QString &meridianos, const QString &sabor, const QString &energia) override;
+    void switchFormulaPage(bool isFormula) override;
+    void fichaChange() override { FichaChange(); }
+
+    // ---- the message lists
+    QStringList ListaEsp, ListaIng;
+
+    // ---- controls
+    QSplitter *Splitter5, *Splitter2, *Splitter7;
+    QWidget *PanIzq, *PanInd, *PanNom, *PanCen, *PanMemo, *PanFic, *PanBot;
+    QLabel *LabNom, *LabBus, *LabCant;
+    QComboBox *CBIdioma;
+    GrupoOpciones *SelPlanForm;
+    DBGrid *GrNom;
+    QPushButton *BotBusSinon, *VerTodo;
+    QWidget *PanProp;
+    EscalaPropiedad *PanCanales, *PanSabor, *PanEnergia;
+    QPushButton *FiltrarProp;
+    QLabel *LabFic;
+    QStackedWidget *FicPropAut;
+    QWidget *PagProps, *PagAut;
+    QFrame *LineaFin;
+    QWidget *PanToxic, *PanTox, *PanHabitat;
+    QLabel *ImTox, *LabTox;
+    QLabel *StaticText1, *StaticText2, *StaticText3, *StaticText4, *StaticText5;
+    DBEdit *DBEdit6, *DBEdit1, *DBEdit5, *DBEdit3;
+    DBText *DBText3, *DBText4, *DBText5, *DBText6, *DBText7;
+    QWidget *PanIdiomas, *Panel32;
+    QLabel *Label30;
+    QPushButton *Sinonimos;
+    DBEdit *EdPinYin;
+    QList<DBEdit *> Ed;      // Ed0 … Ed10, fields Nom0 … Nom10
+    QList<QWidget *> filasNombre; // the rows holding Ed0 … Ed10
+    QWidget *PanFoto, *PanFito, *PanMort, *PanBotIm;
+    DBImage *Im;
+    QLabel *ImFito, *ImMort;
+    QPushButton *Copiar, *Pegar, *Borrar, *Importar;
+    QLabel *LabMemo;
+    QPushButton *Buscar;
+    QTabBar *TabMemo;
+    QTextEdit *Memo;
+    QWidget *PanClase, *PanSubClase;
+    QPushButton *BotClase, *BotSubClase;
+    DBText *DBText1, *DBText2;
+    QTabWidget *Ficha;
+    QWidget *PagAcc, *PagSint, *PagComp, *PagFormPl, *PagPlForm;
+    DBGrid *GrAcc, *GrSint, *GrComp, *GrFormPl, *GrPlForm;
+    QPushButton *DiagnosticarAcc, *DiagnosticarInd, *MostrarFor, *MostrarIng;
+    QWidget *PanBotSint;
+    QPushButton *Agregar, *Cambiar, *Quitar, *Porcentaje;
+    QPushButton *Salir, *Ayuda, *Enlaces, *Glosario, *Bibliografia, *Color;
+    QToolButton *Mas, *Menos, *Modificar;
+    QWidget *PanLogoRec, *PanInstrUna;
+    QLabel *Image2, *ImVolver, *LabAtras;
+    DataSource *SPlan, *SRel, *SRelSint, *SRelComp, *SRelFormPl, *SRelPlForm, *SFuentes;
+
+signals:
+    // The first showing has run (also when it stopped at an error).
+    void mostrada();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void construirInterfaz();
+    QWidget *construirColumnaIzquierda();
+    QWidget *construirPropiedades();
+    QWidget *construirNombres();
+    QWidget *construirFoto();
+    QWidget *construirTexto();
+    QWidget *construirPaginas();
+    QWidget *construirBarraInferior();
+    void conectar();
+    bool FormCloseQuery();
+    void FormClose();
+    bool FormKeyDown(QKeyEvent *event);
+    void siguienteFoto();
+    void cargarImagenInglesa(QLabel *destino, const QString &archivo);
+    void informarError(const QString &mensaje);
+
+    Ajustes &m_ajustes;
+    QStringList m_argumentos;
+    TDM *m_dm = nullptr;
+    QMap<QString, QPointer<TVentana>> m_ventanas;
+    ConfigDat m_config;
+
+    // List filter state.
+    int m_claveClase = 0;
+    int m_claveSubClase = 0;
+    bool m_filtroBusqueda = false;
+    bool m_filtroPropiedades = false;
+    bool m_filtroEnVigor = false;
+
+    int m_numeroFoto = 1;
+    bool m_mostrarFicha = false;
+    bool m_mostrada = false;
+    bool m_cerrando = false;
+};
+
+} // namespace yb

@@ -1,0 +1,171 @@
+// The main window's part of the refresh, the name list order and the list
+// filter, and the layout of its panels.
+#include "browser/EscalaPropiedad.h"
+#include "browser/GrupoOpciones.h"
+#include "browser/Plantas.h"
+#include "dbwidgets/DBControls.h"
+#include "dbwidgets/DBGrid.h"
+#include "dbwidgets/DataSource.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace yb {
+
+void TFPlantas::conectar()
+{
+    connect(Salir, &QPushButton::clicked, this, &QWidget::close);
+    connect(Color, &QPushButton::clicked, this, &TFPlantas::ColorClick);
+    connect(Mas, &QToolButton::clicked, this, &TFPlantas::MasClick);
+    connect(Menos, &QToolButton::clicked, this, &TFPlantas::MenosClick);
+    connect(Modificar, &QToolButton::toggled, this, [this] { ModificarClick(); });
+    connect(CBIdioma, &QComboBox::activated, this, [this] { CBIdiomaChange(); });
+    connect(Ficha, &QTabWidget::currentChanged, this, [this] { FichaChange(); });
+    connect(Splitter5, &QSplitter::splitterMoved, this, [this] { AjustarPaneles(); });
+    PanProp->installEventFilter(this);
+}
+
+// ---- name list ---------------------------------------------------------------------
+
+void TFPlantas::CBIdiomaChange()
+{
+    const int item = std::max(0, CBIdioma->currentIndex());
+    const QString campo = item == 0 ? QStringLiteral("PinYin") : QStringLiteral("Nom%1").arg(item - 1);
+    m_dm->UsarIndice(m_dm->TPlan, campo);
+    GrNom->setColumns({{campo}});
+    GrNom->setFocus();
+    LabNom->setText(CBIdioma->itemText(item));
+    AjustarPaneles();
+}
+
+void TFPlantas::ComponerFiltro()
+{
+    auto *calco = ventana(QStringLiteral("TFCalco"));
+    if (calco)
+        calco->hide();
+    const int tipo = selPlanForm();
+    const QString parteTipo = tipo == 0 ? QStringLiteral("EsFormula=False")
+                              : tipo == 1 ? QStringLiteral("EsFormula=True")
+                                          : QString();
+    QString parteClase;
+    if (m_claveSubClase != 0)
+        parteClase = QStringLiteral("KSubClase=%1").arg(m_claveSubClase);
+    else if (m_claveClase != 0)
+        parteClase = QStringLiteral("KClase=%1").arg(m_claveClase);
+    QString expresion = parteTipo;
+    if (!parteTipo.isEmpty() && !parteClase.isEmpty())
+        expresion += QStringLiteral(" and ");
+    expresion += parteClase;
+
+    Cursor &plan = m_dm->TPlan;
+    if (expresion == plan.filter())
+        plan.refresh(); // the record test may have changed
+    else
+        plan.setFilter(expresion);
+    m_filtroEnVigor = m_claveClase != 0 || m_claveSubClase != 0 || m_filtroBusqueda || m_filtroPropiedades;
+    LabCant->setVisible(m_filtroEnVigor);
+    VerTodo->setVisible(m_filtroEnVigor);
+    if (m_filtroEnVigor)
+        LabCant->setText(QStringLiteral("%1: %2").arg(m_dm->mensaje(8)).arg(plan.recordCount()));
+    if (calco)
+        calco->setVisible(m_filtroEnVigor);
+}
+
+// ---- refresh steps ---------------------------------------------------------------
+
+int TFPlantas::selPlanForm() const { return SelPlanForm->itemIndex(); }
+
+bool TFPlantas::pasaFiltro(const QString &, const QString &, const QString &) const
+{
+    return true; // no properties criteria can be set yet
+}
+
+void TFPlantas::showPhotoArea(bool hasPhoto, bool isFormula)
+{
+    Im->setVisible(hasPhoto);
+    PanFito->setVisible(!hasPhoto && !isFormula);
+    PanMort->setVisible(!hasPhoto && isFormula);
+}
+
+void TFPlantas::setPageCaptions(const QString &acc, const QString &sint, const QString &formulaPage, bool isFormula)
+{
+    Ficha->setTabText(Ficha->indexOf(PagAcc), acc);
+    Ficha->setTabText(Ficha->indexOf(PagSint), sint);
+    Ficha->setTabText(Ficha->indexOf(isFormula ? PagPlForm : PagFormPl), formulaPage);
+}
+
+void TFPlantas::firstPhoto()
+{
+    while (m_numeroFoto != 1)
+        siguienteFoto();
+}
+
+void TFPlantas::siguienteFoto()
+{
+    m_numeroFoto = m_numeroFoto % 3 + 1;
+    Im->setDataField(QStringLiteral("Foto%1").arg(m_numeroFoto));
+    Im->setToolTip(QStringLiteral("Foto Nº%1").arg(m_numeroFoto));
+}
+
+void TFPlantas::setNameRowVisible(int nameIndex, bool visible)
+{
+    if (QWidget *fila = filasNombre.value(nameIndex))
+        fila->setVisible(visible);
+}
+
+void TFPlantas::showPropertyPage(bool isFormula) { FicPropAut->setCurrentWidget(isFormula ? PagAut : PagProps); }
+
+void TFPlantas::computeFormulaProfile()
+{
+    // The profile computed from the ingredients belongs to the property scales'
+    // editing; until then the formula shows its stored profile.
+    const Cursor &plan = m_dm->TPlan;
+    showScales(plan.asString(u"Meridianos"), plan.asString(u"Sabor"), plan.asString(u"Energia"));
+}
+
+void TFPlantas::showScales(const QString &meridianos, const QString &sabor, const QString &energia)
+{
+    PanCanales->mostrar(meridianos);
+    PanSabor->mostrar(sabor);
+    PanEnergia->mostrar(energia);
+}
+
+void TFPlantas::switchFormulaPage(bool isFormula)
+{
+    if (Ficha->currentWidget() == PagFormPl && isFormula)
+        Ficha->setCurrentWidget(PagPlForm);
+    else if (Ficha->currentWidget() == PagPlForm && !isFormula)
+        Ficha->setCurrentWidget(PagFormPl);
+    Ficha->setTabVisible(Ficha->indexOf(PagPlForm), isFormula);
+    Ficha->setTabVisible(Ficha->indexOf(PagFormPl), !isFormula);
+}
+
+void TFPlantas::FichaChange()
+{
+    const bool on = editando();
+    PanBotSint->setVisible(on && Ficha->currentWidget() != PagFormPl);
+    Porcentaje->setVisible(on && Ficha->currentWidget() == PagPlForm);
+    AjustarPaneles();
+}
+
+// ---- layout ---------------------------------------------------------------------
+
+void TFPlantas::AjustarPaneles()
+{
+    for (DBGrid *g : {GrAcc, GrSint, GrComp, GrFormPl, GrPlForm, GrNom})
+        ajustarColumna(g);
+    // Channels take three sevenths of the properties panel; tastes above natures the rest.
+    const int ancho = PanProp->width(), alto = PanProp->height();
+    const int canales = 3 * ancho / 7;
+    PanCanales->setGeometry(0, 0, canales, alto);
+    PanSabor->setGeometry(canales, 0, ancho - canales, alto * 8 / 14);
+    PanEnergia->setGeometry(canales, alto * 8 / 14, ancho - canales, alto - alto * 8 / 14);
+}
+
+} // namespace yb

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "dialogs/Ventana.h"
+
+class QSplitter;
+class QToolButton;
+
+namespace yb {
+
+// The catalogue window of actions and indications. It keeps its place, size
+// and panel sizes in Config.Dat.
+class TFUsos : public TVentana {
+public:
+    explicit TFUsos(QWidget *parent = nullptr);
+
+    void TextosIngles() override;
+    void ModoLector() override;
+    void leerConfig(const ConfigDat &config) override;
+    void guardarConfig(ConfigDat &config) const override;
+
+    QWidget *PanIzq;
+    QWidget *PanPlantas;
+    QWidget *PanSupIzq;
+    QSplitter *SplitterIzq;
+    QSplitter *SplitterPlantas;
+    QToolButton *Modificar;
+};
+
+// The repertorial chart.
+class TFPlanRep : public TVentana {
+public:
+    explicit TFPlanRep(QWidget *parent = nullptr);
+};
+
+// The chooser of stored repertories.
+class TFSelArch : public TVentana {
+public:
+    explicit TFSelArch(QWidget *parent = nullptr);
+};
+
+} // namespace yb
