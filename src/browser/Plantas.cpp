@@ -261,8 +261,11 @@ void TFPlantas::LeerConfig()
     m_config.read(rutaConfig());
     resize(m_config[ConfigDat::Width], m_config[ConfigDat::Height]);
     // Always centred on the first showing, whatever place was stored.
-    if (const QScreen *pantalla = screen() ? screen() : QGuiApplication::primaryScreen())
-        move(pantalla->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    if (const QScreen *pantalla = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        QRect marco = frameGeometry();
+        marco.moveCenter(pantalla->availableGeometry().center());
+        move(marco.topLeft());
+    }
     const int izq = m_config[ConfigDat::PanIzqWidth];
     Splitter5->setSizes({izq, std::max(1, width() - izq)});
     const int cen = m_config[ConfigDat::PanCenWidth];
