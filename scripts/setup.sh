@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libsqlite3-dev sqlite3
   libjpeg-dev pxlib-dev
-  xvfb fonts-liberation2 fonts-dejavu-core
+  xvfb fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
 )
 
 missing=()

@@ -71,7 +71,6 @@ DBGrid *lista(QWidget *parent, const char *name)
     auto *g = named(new DBGrid(parent), name);
     g->horizontalHeader()->hide();
     g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 4);
-    g->verticalHeader()->setFixedWidth(11); // the row marker
     g->setReadOnly(true);
     return g;
 }

@@ -1,5 +1,7 @@
 #include "dbwidgets/DBGrid.h"
 
+#include "dbwidgets/MarcadorFila.h"
+
 #include <QHeaderView>
 #include <QScopedValueRollback>
 
@@ -7,11 +9,15 @@ namespace yb {
 
 DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new CursorModel(this))
 {
+    setVerticalHeader(new MarcadorFila(this));
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) { viewRowChanged(current); });
+            [this](const QModelIndex &current) {
+                verticalHeader()->viewport()->update();
+                viewRowChanged(current);
+            });
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::followCursor);
     connect(m_model, &CursorModel::errorOccurred, this, [this](const QString &message) {
         if (m_source)
@@ -75,6 +81,12 @@ void DBGrid::followCursor()
         return;
     const QScopedValueRollback following(m_following, true);
     Cursor *c = cursor();
+    if (auto *marker = qobject_cast<MarcadorFila *>(verticalHeader())) {
+        const Cursor::State state = c ? c->state() : Cursor::State::Inactive;
+        marker->setEstado(state == Cursor::State::Edit     ? MarcadorFila::Estado::Editando
+                          : state == Cursor::State::Insert ? MarcadorFila::Estado::Insertando
+                                                           : MarcadorFila::Estado::Navegando);
+    }
     const int row = c && c->isOpen() ? c->recNo() - 1 : -1;
     if (row < 0 || row >= m_model->rowCount() || m_model->columnCount() == 0) {
         if (currentIndex().isValid())
