@@ -102,6 +102,7 @@ void Cursor::open()
     m_table = m_db.resolveTable(m_table);
     m_info = &m_db.tableInfo(m_table);
     m_index = m_db.indexInfo(m_table, m_indexName);
+    m_keySql.clear();
     if (m_master && m_masterFields.size() > std::max<qsizetype>(1, m_index.columns.size()))
         throw DbError(DbError::Code::UnknownIndex,
                       QStringLiteral("The index %1 of %2 cannot follow %3 fields of its master.")
@@ -179,11 +180,36 @@ void Cursor::ensureFresh() const
     }
 }
 
+bool Cursor::predicateActive() const { return m_filtered && bool(m_predicate); }
+
+// The link to the master and the filter's terms, as SQL conditions with their values.
+void Cursor::conditions(const QVariantList &linkValues, QStringList &where, QVariantList &params) const
+{
+    if (m_master) {
+        for (int i = 0; i < linkValues.size(); ++i) {
+            if (m_index.columns.isEmpty()) {
+                where << QStringLiteral("rowid = ?");
+            } else {
+                const IndexColumn &c = m_index.columns[i];
+                where << quoted(m_info->fields[c.field].name) + QStringLiteral(" = ?")
+                             + (c.caseInsensitive ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kName)
+                                                  : QString());
+            }
+            params << linkValues[i];
+        }
+    }
+    if (m_filtered) {
+        for (const FilterTerm &t : m_filterTerms) {
+            where << quoted(m_info->fields[t.field].name) + QStringLiteral(" = ?");
+            params << t.value;
+        }
+    }
+}
+
 void Cursor::rebuild(qint64 keepRowId, bool keepPosition) const
 {
     const QVariantList linkValues = masterValues();
-    const bool filtering = m_filtered && (!m_filterTerms.isEmpty() || m_predicate);
-    const bool predicate = m_filtered && bool(m_predicate);
+    const bool predicate = predicateActive();
 
     // Which stored fields the predicate reads (all but pictures when it does not say).
     QList<int> predicateColumns;
@@ -204,25 +230,7 @@ void Cursor::rebuild(qint64 keepRowId, bool keepPosition) const
     sql += QStringLiteral(" FROM ") + quoted(m_table);
     QStringList where;
     QVariantList params;
-    if (m_master) {
-        for (int i = 0; i < linkValues.size(); ++i) {
-            if (m_index.columns.isEmpty()) {
-                where << QStringLiteral("rowid = ?");
-            } else {
-                const IndexColumn &c = m_index.columns[i];
-                where << quoted(m_info->fields[c.field].name) + QStringLiteral(" = ?")
-                             + (c.caseInsensitive ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kName)
-                                                  : QString());
-            }
-            params << linkValues[i];
-        }
-    }
-    if (filtering) {
-        for (const FilterTerm &t : m_filterTerms) {
-            where << quoted(m_info->fields[t.field].name) + QStringLiteral(" = ?");
-            params << t.value;
-        }
-    }
+    conditions(linkValues, where, params);
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
     sql += orderClause();
@@ -371,6 +379,7 @@ void Cursor::setIndexName(const QString &index)
         return;
     m_indexName = index;
     m_index = std::move(info);
+    m_keySql.clear();
     rebuild(rowId(), true);
     notifyChanged();
 }
@@ -520,31 +529,51 @@ bool Cursor::gotoBookmark(Bookmark bookmark)
 
 // ---- searching ----------------------------------------------------------------
 
-int Cursor::compareKeyAt(int position, const QVariantList &values, int count) const
+QVariantList Cursor::keyOf(qint64 rowId) const
 {
-    const qint64 id = m_rows[size_t(position)];
+    QVariantList key;
     if (m_index.columns.isEmpty()) {
-        const qint64 v = values.value(0).toLongLong();
+        key << rowId;
+        return key;
+    }
+    if (m_keySql.isEmpty()) {
+        QStringList columns;
+        for (const IndexColumn &c : m_index.columns)
+            columns << quoted(m_info->fields[c.field].name);
+        m_keySql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columns.join(u", "), quoted(m_table));
+    }
+    Statement s(m_db, m_keySql);
+    s.bind(1, rowId);
+    const bool found = s.step();
+    for (int i = 0; i < m_index.columns.size(); ++i)
+        key << (found ? s.value(i, m_info->fields[m_index.columns[i].field].type) : QVariant());
+    return key;
+}
+
+int Cursor::compareKeys(const QVariantList &key, const QVariantList &values, int count) const
+{
+    if (m_index.columns.isEmpty()) {
+        const qint64 id = key.value(0).toLongLong(), v = values.value(0).toLongLong();
         return id < v ? -1 : (id > v ? 1 : 0);
     }
-    QString sql = QStringLiteral("SELECT ");
-    for (int i = 0; i < count; ++i)
-        sql += (i ? QStringLiteral(", ") : QString()) + quoted(m_info->fields[m_index.columns[i].field].name);
-    sql += QStringLiteral(" FROM %1 WHERE rowid = ?").arg(quoted(m_table));
-    Statement s(m_db, sql);
-    s.bind(1, id);
-    if (!s.step())
-        return -1;
     for (int i = 0; i < count; ++i) {
         const IndexColumn &c = m_index.columns[i];
         const FieldDef &f = m_info->fields[c.field];
-        int r = compareValues(s.value(i, f.type), searchValue(f, values[i]), c.caseInsensitive);
+        int r = compareValues(key.value(i), searchValue(f, values.value(i)), c.caseInsensitive);
         if (c.descending)
             r = -r;
         if (r != 0)
             return r;
     }
     return 0;
+}
+
+int Cursor::compareKeyAt(int position, const QVariantList &values, int count) const
+{
+    const qint64 id = m_rows[size_t(position)];
+    if (m_index.columns.isEmpty())
+        return compareKeys({id}, values, count);
+    return compareKeys(keyOf(id), values, count);
 }
 
 static int lowerBound(int count, const std::function<int(int)> &compareAt)
@@ -590,12 +619,40 @@ void Cursor::findNearest(const QVariantList &values)
     if (n == 0 || values.isEmpty())
         return;
     const int count = int(std::min<qsizetype>(values.size(), std::max<qsizetype>(1, m_index.columns.size())));
-    int at = lowerBound(n, [&](int i) { return compareKeyAt(i, values, count); });
+    int at = seekNearest(values, count);
+    if (at < 0)
+        at = lowerBound(n, [&](int i) { return compareKeyAt(i, values, count); });
     if (at >= n)
         at = n - 1;
     if (!checkBrowseMode())
         return;
     moveTo(at);
+}
+
+// The first row at or after a one-field key, found by the index itself: one
+// query instead of a binary search. -1 when the rows are not all the query's
+// (a predicate filter, a just-posted row) and the caller must search.
+int Cursor::seekNearest(const QVariantList &values, int count) const
+{
+    if (count != 1 || m_index.columns.isEmpty() || predicateActive() || m_stickyRowId != 0)
+        return -1;
+    const IndexColumn &c = m_index.columns[0];
+    const FieldDef &f = m_info->fields[c.field];
+    const QVariant value = searchValue(f, values[0]);
+    if (!value.isValid())
+        return -1;
+    QStringList where;
+    QVariantList params;
+    conditions(masterValues(), where, params);
+    where << quoted(f.name) + (c.descending ? QStringLiteral(" <= ?") : QStringLiteral(" >= ?"))
+                 + (c.caseInsensitive ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kName) : QString());
+    params << value;
+    Statement s(m_db, QStringLiteral("SELECT rowid FROM %1 WHERE %2%3 LIMIT 1")
+                          .arg(quoted(m_table), where.join(QStringLiteral(" AND ")), orderClause()));
+    s.bindAll(params);
+    if (!s.step())
+        return int(m_rows.size()); // every key is smaller
+    return positionOf(s.int64(0));
 }
 
 bool Cursor::locate(const QStringList &fields, const QVariantList &values, LocateOptions options)
@@ -1123,15 +1180,66 @@ bool Cursor::post()
             return false;
         throw error;
     }
+    const bool inserted = m_state == State::Insert;
+    const bool wasFresh = m_builtGeneration == m_db.generation(m_table);
+    const std::vector<bool> modified = m_modified;
     m_state = State::Browse;
     m_modified.assign(m_info->fields.size(), false);
     m_stickyRowId = id;
     m_bufferLoaded = false;
     m_db.touch(m_table);
-    rebuild(id, true);
+    if (!(wasFresh && placePosted(id, inserted, modified)))
+        rebuild(id, true);
     notifyChanged();
     if (afterPost)
         afterPost(*this);
+    return true;
+}
+
+// Keeps the row list current after a post without reading every row again:
+// a new row goes to its place in the order, an edited row moves only when a
+// field of the order changed. False when the change may have taken rows in or
+// out of view (link, filter or predicate fields), which needs a rebuild.
+bool Cursor::placePosted(qint64 rowId, bool inserted, const std::vector<bool> &modified)
+{
+    const auto changed = [&](int field) { return field >= 0 && size_t(field) < modified.size() && modified[size_t(field)]; };
+    bool orderChanged = inserted;
+    if (!inserted) {
+        for (int i = 0; i < m_masterFields.size() && i < m_index.columns.size(); ++i)
+            if (changed(m_index.columns[i].field))
+                return false;
+        for (const FilterTerm &t : std::as_const(m_filterTerms))
+            if (m_filtered && changed(t.field))
+                return false;
+        if (predicateActive()) {
+            if (m_predicateFields.isEmpty())
+                return false;
+            for (const QString &f : std::as_const(m_predicateFields))
+                if (changed(fieldIndex(f)))
+                    return false;
+        }
+        for (const IndexColumn &c : std::as_const(m_index.columns))
+            orderChanged = orderChanged || changed(c.field);
+    }
+    if (orderChanged) {
+        std::erase(m_rows, rowId);
+        const QVariantList key = keyOf(rowId);
+        const int columns = int(m_index.columns.size());
+        // Rows are ordered by their key, then by row id.
+        const int at = lowerBound(int(m_rows.size()), [&](int i) {
+            const qint64 other = m_rows[size_t(i)];
+            const int r = columns ? compareKeys(keyOf(other), key, columns) : 0;
+            return r != 0 ? r : (other < rowId ? -1 : 1);
+        });
+        m_rows.insert(m_rows.begin() + at, rowId);
+        m_positionsValid = false; // rebuilt when next asked for, not now
+        m_rowsRebuilt = true;
+        m_pos = at;
+    } else {
+        m_pos = positionOf(rowId);
+    }
+    m_bof = m_eof = false;
+    m_builtGeneration = m_db.generation(m_table);
     return true;
 }
 

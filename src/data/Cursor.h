@@ -181,6 +181,12 @@ private:
     void startNew(int position);
     int positionOf(qint64 rowId) const;
     int compareKeyAt(int position, const QVariantList &values, int count) const;
+    int compareKeys(const QVariantList &key, const QVariantList &values, int count) const;
+    QVariantList keyOf(qint64 rowId) const;
+    int seekNearest(const QVariantList &values, int count) const;
+    bool predicateActive() const;
+    void conditions(const QVariantList &linkValues, QStringList &where, QVariantList &params) const;
+    bool placePosted(qint64 rowId, bool inserted, const std::vector<bool> &modified);
     QVariantList masterValues() const;
     QString orderClause() const;
     void attachDetail(Cursor *detail);
@@ -200,6 +206,7 @@ private:
 
     QString m_indexName;
     IndexInfo m_index;
+    mutable QString m_keySql; // reads a row's index key
 
     Cursor *m_master = nullptr;
     QStringList m_masterFields;

@@ -81,6 +81,73 @@ private slots:
         QCOMPARE(c.asString(u"PinYin"), lands);
     }
 
+    void findNearestHonoursFilterLinkAndDirection()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        Cursor c(*db, "Plantas");
+        c.addIndex("PorPinYin", "PinYin");
+        c.setIndexName("PorPinYin");
+        c.setFilter("EsFormula=False");
+        c.setFiltered(true);
+        c.open();
+        c.findNearest({"GU"}); // the formula is filtered out
+        QCOMPARE(c.asString(u"PinYin"), QString("Ren Shen"));
+        c.setFilterPredicate([](const Record &r) { return r.asString(u"PinYin") != "Ren Shen"; }, {"PinYin"});
+        c.refresh();
+        c.findNearest({"GU"}); // nothing left after it: the last row
+        QCOMPARE(c.asString(u"PinYin"), QString("Gan Cao"));
+
+        Cursor rep(*db, "Repertor");
+        rep.setIndexName("PorCant");
+        rep.open();
+        for (auto [herb, count] : {std::pair{1, 5}, {2, 2}, {3, 1}}) {
+            rep.append();
+            rep.setValue(u"KPlanta", herb);
+            rep.setValue(u"Cant", count);
+            rep.post();
+        }
+        rep.first();
+        rep.findNearest({3}); // falling counts: the first not above 3
+        QCOMPARE(rep.asInt(u"Cant"), 2);
+    }
+
+    void postedRowsKeepTheOrder()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        Cursor c(*db, "Plantas");
+        c.addIndex("PorPinYin", "PinYin");
+        c.setIndexName("PorPinYin");
+        c.open();
+        const auto fresh = [&] {
+            Cursor f(*db, "Plantas");
+            f.setIndexName("PorPinYin");
+            f.open();
+            return column(f, "PinYin");
+        };
+        for (const char *name : {"Ca", "Zz", "Aa", "gan cao"}) {
+            c.append();
+            c.setValue(u"PinYin", name);
+            c.post();
+            QCOMPARE(c.asString(u"PinYin"), QString(name));
+            QCOMPARE(column(c, "PinYin"), fresh());
+        }
+        QVERIFY(c.locate({"PinYin"}, {"Gan Cao"}));
+        c.edit();
+        c.setValue(u"PinYin", "Zzz");
+        c.post();
+        QCOMPARE(c.asString(u"PinYin"), QString("Zzz"));
+        QCOMPARE(c.recNo(), c.recordCount());
+        QCOMPARE(column(c, "PinYin"), fresh());
+        c.first();
+        c.edit();
+        c.setValue(u"Nom0", "no reordering");
+        c.post();
+        QCOMPARE(c.recNo(), 1);
+        QCOMPARE(column(c, "PinYin"), fresh());
+    }
+
     void findKeyMovesOnlyWhenFound()
     {
         TempDatabase db;
