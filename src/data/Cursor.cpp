@@ -171,6 +171,7 @@ void Cursor::ensureFresh() const
         return;
     if (m_db.generation(m_table) != m_builtGeneration) {
         rebuild(rowId(), true);
+        invalidateBuffer(); // another cursor may have changed this very row
         return;
     }
     if (m_master && m_state == State::Browse && masterValues() != m_builtMasterValues) {
@@ -1187,9 +1188,10 @@ bool Cursor::post()
     m_modified.assign(m_info->fields.size(), false);
     m_stickyRowId = id;
     m_bufferLoaded = false;
-    m_db.touch(m_table);
+    m_db.bumpGeneration(m_table);
     if (!(wasFresh && placePosted(id, inserted, modified)))
         rebuild(id, true);
+    m_db.announceChange(m_table); // others hear of it once this cursor is up to date
     notifyChanged();
     if (afterPost)
         afterPost(*this);

@@ -483,12 +483,6 @@ void Database::createIndex(const QString &table, const QString &index, const QSt
     touch(info.name);
 }
 
-void Database::touch(const QString &table)
-{
-    ++m_generations[table];
-    emit tableChanged(table);
-}
-
 void Database::touchAll()
 {
     m_tableInfo.clear();

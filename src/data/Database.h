@@ -106,7 +106,10 @@ public:
 
     // Change tracking: every change to a table raises its generation.
     quint64 generation(const QString &table) const { return m_generations.value(table); }
-    void touch(const QString &table);
+    void touch(const QString &table) { bumpGeneration(table); announceChange(table); }
+    // The two halves of touch, for a writer that brings itself up to date in between.
+    void bumpGeneration(const QString &table) { ++m_generations[table]; }
+    void announceChange(const QString &table) { emit tableChanged(table); }
     void touchAll();
 
     // Nested transactions as savepoints; rolled back unless committed.

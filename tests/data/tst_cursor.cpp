@@ -522,6 +522,7 @@ private slots:
         a.open();
         b.open();
         b.findKey({3});
+        QCOMPARE(b.asString(u"PinYin"), QString("Ren Shen")); // read before the change
         a.findKey({3});
         a.edit();
         a.setValue(u"PinYin", "Ren Shen Xu");
