@@ -95,7 +95,7 @@ private:
     QElapsedTimer m_timer;
 };
 
-QString duration(qint64 ns)
+inline QString duration(qint64 ns)
 {
     if (ns < 0)
         return QStringLiteral("-");

@@ -5,8 +5,9 @@
 
 namespace yb {
 
-GrupoOpciones::GrupoOpciones(const QStringList &items, QWidget *parent) : QGroupBox(parent)
+GrupoOpciones::GrupoOpciones(const QString &name, const QStringList &items, QWidget *parent) : QGroupBox(parent)
 {
+    setObjectName(name);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     for (int i = 0; i < items.size(); ++i) {

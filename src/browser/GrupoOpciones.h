@@ -10,7 +10,8 @@ namespace yb {
 class GrupoOpciones : public QGroupBox {
     Q_OBJECT
 public:
-    explicit GrupoOpciones(const QStringList &items, QWidget *parent = nullptr);
+    // The options are named after the group: "<name>_0", "<name>_1"…
+    GrupoOpciones(const QString &name, const QStringList &items, QWidget *parent = nullptr);
 
     int itemIndex() const { return m_grupo.checkedId(); }
     void setItemIndex(int index);

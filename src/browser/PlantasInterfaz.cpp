@@ -134,10 +134,9 @@ QWidget *TFPlantas::construirColumnaIzquierda()
     nom->addWidget(CBIdioma);
     ind->addWidget(PanNom);
 
-    SelPlanForm = named(new GrupoOpciones({QStringLiteral("Elementos"), QStringLiteral("Fórmulas"),
-                                           QStringLiteral("Todo")},
-                                          PanInd),
-                        "SelPlanForm");
+    SelPlanForm = new GrupoOpciones(QStringLiteral("SelPlanForm"),
+                                    {QStringLiteral("Elementos"), QStringLiteral("Fórmulas"), QStringLiteral("Todo")},
+                                    PanInd);
     SelPlanForm->setItemIndex(2);
     ind->addWidget(SelPlanForm);
 

@@ -64,6 +64,7 @@ void TFPlantas::ComponerFiltro()
     expresion += parteClase;
 
     Cursor &plan = m_dm->TPlan;
+    m_dm->ajustarPruebaDeRegistro();
     if (expresion == plan.filter())
         plan.refresh(); // the record test may have changed
     else

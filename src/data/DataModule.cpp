@@ -26,9 +26,6 @@ TDM::TDM(Database &db, const QStringList &listaEsp)
       TFuentes(db, QStringLiteral("Fuentes")), TGlo(db, QStringLiteral("Glosario")), mensajes(listaEsp), m_db(db)
 {
     // TPlan is always filtered: the list filter's expression plus the record test.
-    TPlan.setFilterPredicate([this](const Record &r) { return TPlanFilterRecord(r); },
-                             {QStringLiteral("Clave"), QStringLiteral("Meridianos"), QStringLiteral("Energia"),
-                              QStringLiteral("Sabor")});
     TPlan.setFiltered(true);
     TAuxPlan.setFiltered(true);
     TPlan.afterScroll = [this](Cursor &) { TPlanAfterScroll(); };
@@ -115,6 +112,18 @@ bool TDM::TPlanFilterRecord(const Record &record) const
         return m_host->pasaFiltro(record.asString(u"Meridianos"), record.asString(u"Energia"),
                                   record.asString(u"Sabor"));
     return true;
+}
+
+void TDM::ajustarPruebaDeRegistro()
+{
+    const bool enUso = m_host && (m_host->searchFilterOn() || m_host->propertiesFilterOn());
+    if (!enUso) {
+        TPlan.setFilterPredicate(nullptr);
+        return;
+    }
+    TPlan.setFilterPredicate([this](const Record &r) { return TPlanFilterRecord(r); },
+                             {QStringLiteral("Clave"), QStringLiteral("Meridianos"), QStringLiteral("Energia"),
+                              QStringLiteral("Sabor")});
 }
 
 void TDM::TPlanAfterInsert(Cursor &cursor)

@@ -71,6 +71,10 @@ public:
     // Record events.
     void TPlanAfterScroll();
     bool TPlanFilterRecord(const Record &record) const;
+    // Puts the record test on TPlan while a search or properties filter is on,
+    // and takes it off otherwise: without one it passes every record, so the
+    // list need not read every record's profiles. Called when a filter flag changes.
+    void ajustarPruebaDeRegistro();
     void TPlanAfterInsert(Cursor &cursor);
     static void TPlanAfterPost(Cursor &cursor);
     Cursor::PostErrorAction TRelPostError(Cursor &cursor, const DbError &error);

@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -248,6 +249,50 @@ private slots:
         QVERIFY(!r.child<QWidget>("Panel20")->isVisibleTo(r.w)); // Nom6, one letter
         QVERIFY(r.child<QWidget>("Panel21")->isVisibleTo(r.w));  // Nom7, two letters
         QVERIFY(r.child<QWidget>("Panel3")->isVisibleTo(r.w));   // PinYin always
+    }
+
+    void movingInTheListCreatesEachNotesRowOnce()
+    {
+        DataDir d;
+        Run r;
+        const auto notes = [&] {
+            Statement s(r.app->database(), "SELECT count(*), count(DISTINCT KPlanta) FROM Notas");
+            s.step();
+            return QPair<int, int>(int(s.int64(0)), int(s.int64(1)));
+        };
+        QCOMPARE(notes(), qMakePair(1, 1)); // the first record, shown at start
+        auto *grNom = r.child<DBGrid>("GrNom");
+        grNom->setFocus();
+        QTest::keyClick(grNom, Qt::Key_Down);
+        QCOMPARE(r.current(), QString("Gan Cao"));
+        QCOMPARE(notes(), qMakePair(2, 2));
+        QTest::keyClick(grNom, Qt::Key_Up);
+        QTest::keyClick(grNom, Qt::Key_Down);
+        QCOMPARE(notes(), qMakePair(2, 2));
+        QCOMPARE(r.app->dm().TNotas.asInt(u"KPlanta"), r.app->dm().claveActual());
+    }
+
+    void newRecordTakesItsKindAndOrder()
+    {
+        DataDir d;
+        Run r({"tezlap"});
+        QTest::mouseClick(r.child<QToolButton>("Modificar"), Qt::LeftButton);
+        Cursor &plan = r.app->dm().TPlan;
+        const int before = plan.recordCount();
+        {
+            Mensajes::Script script({Respuesta::Ok});
+            plan.append(); // kind "Todo"
+            QCOMPARE(script.texts(), QStringList({"Deberá seleccionar \"Plantas\" o \"Fórmulas\""}));
+        }
+        QCOMPARE(plan.state(), Cursor::State::Browse);
+        QCOMPARE(plan.recordCount(), before);
+        QTest::mouseClick(r.w->findChild<QAbstractButton *>("SelPlanForm_1"), Qt::LeftButton);
+        plan.append();
+        plan.setValue(u"PinYin", "Si Jun Zi Tang");
+        QVERIFY(plan.post());
+        QVERIFY(plan.asBool(u"EsFormula"));
+        QCOMPARE(plan.asInt(u"Orden"), plan.asInt(u"Clave"));
+        QCOMPARE(r.child<QLineEdit>("EdPinYin")->text(), QString("Si Jun Zi Tang"));
     }
 
     void englishInterface()

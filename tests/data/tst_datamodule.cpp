@@ -185,6 +185,7 @@ private slots:
         Module m;
         m.host.searchOn = true; // no hits: nothing passes
         m.host.log.clear();
+        m.dm->ajustarPruebaDeRegistro();
         m.dm->TPlan.refresh();
         QCOMPARE(m.dm->TPlan.recordCount(), 0);
         QCOMPARE(m.dm->claveActual(), 0);
@@ -202,6 +203,7 @@ private slots:
         m.host.searchOn = true;
         m.dm->tagBits.set(1, true);
         m.dm->tagBits.set(3, true);
+        m.dm->ajustarPruebaDeRegistro();
         m.dm->TPlan.refresh();
         QCOMPARE(m.dm->TPlan.recordCount(), 2);
         m.host.propertiesOn = true;
@@ -209,6 +211,10 @@ private slots:
         QCOMPARE(m.dm->TPlan.recordCount(), 1);
         QCOMPARE(m.dm->TPlan.asString(u"PinYin"), QString("Ren Shen"));
         QCOMPARE(m.host.pasaArgs, QString("900000000000||")); // Meridianos, Energia, Sabor
+        m.host.searchOn = m.host.propertiesOn = false;
+        m.dm->ajustarPruebaDeRegistro();
+        m.dm->TPlan.refresh();
+        QCOMPARE(m.dm->TPlan.recordCount(), 3);
     }
 
     void nameRowsInReaderAndEditorMode()

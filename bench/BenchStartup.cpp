@@ -1,0 +1,108 @@
+// bench_startup: how long the main window takes from start to its first
+// refresh on a large database, and how long one refresh after a move takes.
+#include "BenchSupport.h"
+#include "SyntheticDatabase.h"
+
+#include "app/Aplicacion.h"
+#include "browser/Plantas.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+using namespace yb;
+using bench::duration;
+using bench::Samples;
+
+namespace {
+
+QTextStream out(stdout);
+
+// One start as from the command line: every window created, the main window
+// shown; its first showing ends with the refresh of the first record.
+qint64 start(std::unique_ptr<Aplicacion> &app)
+{
+    QElapsedTimer t;
+    t.start();
+    app = std::make_unique<Aplicacion>(QStringList{});
+    app->plantas().show();
+    return t.nsecsElapsed();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qt(argc, argv);
+    registrarFuentes();
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption scaleOpt("scale", "Synthetic database scale (1.0: 20,000 records).", "F", "1.0");
+    const QCommandLineOption runsOpt("runs", "Starts to time (the first, which creates the list's index, apart).",
+                                     "N", "9");
+    const QCommandLineOption movesOpt("moves", "Moves to time.", "N", "2000");
+    const QCommandLineOption dirOpt("dir", "Use (or create and keep) the database in DIR.", "DIR");
+    parser.addOptions({scaleOpt, runsOpt, movesOpt, dirOpt});
+    parser.process(qt);
+
+    QTemporaryDir temp;
+    const QString dir = parser.isSet(dirOpt) ? parser.value(dirOpt) : temp.path();
+    if (!QFileInfo::exists(Database::filePathIn(dir))) {
+        const SyntheticScale scale = SyntheticScale::scaled(parser.value(scaleOpt).toDouble());
+        out << "Generating the synthetic database in " << dir << "…\n";
+        out.flush();
+        SyntheticDatabase::create(dir, scale);
+    }
+    QDir::setCurrent(dir);
+
+    // Starts: the first may create the PinYin index; the others find it.
+    const int runs = std::max(1, parser.value(runsOpt).toInt());
+    std::unique_ptr<Aplicacion> app;
+    const qint64 first = start(app);
+    Samples starts;
+    for (int i = 1; i < runs; ++i) {
+        app.reset();
+        starts.add(start(app));
+    }
+    const int records = app->dm().TPlan.recordCount();
+
+    // Moves through the list: linked cursors, grids, captions, name rows, notes row.
+    Cursor &plan = app->dm().TPlan;
+    Samples moves, refreshes;
+    const int count = parser.value(movesOpt).toInt();
+    plan.first();
+    for (int i = 0; i < count; ++i) {
+        QElapsedTimer t;
+        t.start();
+        plan.next();
+        moves.add(t.nsecsElapsed());
+        if (plan.eof())
+            plan.first();
+    }
+    for (int i = 0; i < count; ++i) {
+        QElapsedTimer t;
+        t.start();
+        app->dm().TPlanAfterScroll();
+        refreshes.add(t.nsecsElapsed());
+    }
+
+    out << "\nMain window on " << records << " records (offscreen)\n";
+    out << QStringLiteral("%1 %2  target\n").arg("operation", -52).arg("median", 10);
+    const auto line = [](const QString &what, qint64 ns, const QString &target) {
+        out << QStringLiteral("%1 %2  %3\n").arg(what, -52).arg(duration(ns), 10).arg(target);
+    };
+    line("first start to first refresh (creates PorPinYin)", first, "-");
+    line(QStringLiteral("start to first refresh (median of %1)").arg(starts.ns.size()), starts.median(), "< 500 ms");
+    line(QStringLiteral("move + refresh, TPlan.next() (median of %1)").arg(count), moves.median(), "-");
+    line(QStringLiteral("one refresh, TPlanAfterScroll (median of %1)").arg(count), refreshes.median(), "< 2 ms");
+    out << QStringLiteral("  90th percentiles: start %1, move %2, refresh %3\n")
+               .arg(duration(starts.percentile(0.9)), duration(moves.percentile(0.9)),
+                    duration(refreshes.percentile(0.9)));
+    app.reset();
+    return 0;
+}
