@@ -1,6 +1,8 @@
 #include "app/Aplicacion.h"
 
+#include "browser/Calco.h"
 #include "browser/Plantas.h"
+#include "browser/SelClase.h"
 #include "browser/Ventanas.h"
 #include "dialogs/Mensajes.h"
 #include "reference/Ventanas.h"
@@ -46,7 +48,7 @@ Aplicacion::Aplicacion(const QStringList &argumentos)
     crear("TFUsos", new TFUsos);
     crear("TFPlanRep", new TFPlanRep);
     crear("TFSelArch", new TFSelArch);
-    crear("TFSelClase", new TFSelClase);
+    crear("TFSelClase", new TFSelClase(*m_db));
     crear("TFSinonimos", new TFSinonimos);
     crear("TFBuscar", new TFBuscar);
     crear("TFFiltroProp", new TFFiltroProp);

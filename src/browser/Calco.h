@@ -1,0 +1,38 @@
+#pragma once
+
+#include "dialogs/Ventana.h"
+
+#include <QList>
+#include <QPointer>
+#include <functional>
+
+namespace yb {
+
+// The overlay of the main window: red frames around the panels whose
+// criteria narrow the name list. A child covering the whole window, above
+// every other control, transparent to the mouse.
+class TFCalco : public TVentana {
+    Q_OBJECT
+public:
+    // The paint handler: the panels to frame, in order.
+    using Pintar = std::function<QList<QWidget *>()>;
+
+    explicit TFCalco(QWidget *ventanaPrincipal);
+
+    // Sets or clears (nullptr) the paint handler; an overlay without one draws nothing.
+    void setPintar(Pintar pintar);
+    bool tienePintar() const { return bool(m_pintar); }
+    // Whether the overlay shows: the list filter is in force.
+    void setEnVigor(bool enVigor);
+    bool enVigor() const { return m_enVigor; }
+    // The frames follow the panels: called after splitters move or the window lays out again.
+    void repintar();
+    // The rectangles framed, in the overlay's coordinates, as the last paint drew them.
+    QList<QRect> marcos() const;
+
+private:
+    Pintar m_pintar;
+    bool m_enVigor = false;
+};
+
+} // namespace yb

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace yb::Texto {
+
+// Folds a text for matching: the accented vowels, ñ and ü of the table
+// become their capitals without accent (Ñ for ñ), then a-z become A-Z; every
+// other character stays. The result has the input's length, character for character.
+QString plegar(QStringView texto);
+
+// True when the folded term occurs in the folded text; an empty term occurs nowhere.
+bool contiene(QStringView termino, QStringView texto);
+// True when at least one term occurs (false for no terms).
+bool algunTermino(const QStringList &terminos, QStringView texto);
+// True when every term occurs (true for no terms).
+bool todosLosTerminos(const QStringList &terminos, QStringView texto);
+// The words of a text (separated by spaces only), each folded, in their order.
+QStringList separarPalabras(QStringView texto);
+
+} // namespace yb::Texto
