@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QToolButton>
 
 namespace yb {
 namespace {
@@ -55,6 +56,13 @@ Aplicacion::Aplicacion(const QStringList &argumentos)
     crear("TFFuentes", new TFFuentes);
     crear("TFCalco", new TFCalco(m_plantas.get()));
 
+    if (auto *selClase = dynamic_cast<TFSelClase *>(m_plantas->ventana(QStringLiteral("TFSelClase")))) {
+        TFPlantas *plantas = m_plantas.get();
+        TDM *dm = m_dm.get();
+        selClase->setContexto({[dm](int n) { return dm->mensaje(n); },
+                               [plantas] { return plantas->Modificar->isVisibleTo(plantas); },
+                               [plantas] { return plantas->editando(); }});
+    }
     Mensajes::setEnglish(m_ajustes.ingles);
     if (m_ajustes.ingles)
         m_plantas->TextosIngles();

@@ -3,6 +3,7 @@
 #include "browser/Plantas.h"
 
 #include "browser/Colores.h"
+#include "browser/ComboIdioma.h"
 #include "browser/EscalaPropiedad.h"
 #include "browser/GrupoOpciones.h"
 #include "browser/Textos.h"
@@ -74,6 +75,10 @@ TFPlantas::TFPlantas(Ajustes &ajustes, const QStringList &argumentos, QWidget *p
 TFPlantas::~TFPlantas()
 {
     qApp->removeEventFilter(this);
+    // The controls outlive this part of the window while QWidget deletes them:
+    // nothing they signal may reach it any more.
+    for (QObject *control : findChildren<QObject *>())
+        control->disconnect(this);
     if (m_dm)
         m_dm->setHost(nullptr);
 }
@@ -394,15 +399,35 @@ void TFPlantas::FormClose()
     m_dm->cerrar();
 }
 
+// Installed on the application: the window sees every key before its controls,
+// and a few controls' events are handled here.
 bool TFPlantas::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
         auto *w = qobject_cast<QWidget *>(watched);
-        if (w && w->window() == this && isVisible() && FormKeyDown(static_cast<QKeyEvent *>(event)))
+        if (!w || w->window() != this || !isVisible())
+            break;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (FormKeyDown(key))
             return true;
+        if (watched == GrNom && GrNomKeyDown(key))
+            return true;
+        break;
     }
-    if (watched == PanProp && event->type() == QEvent::Resize)
-        AjustarPaneles();
+    case QEvent::FocusOut:
+        if (watched == GrNom)
+            GrNomExit();
+        break;
+    case QEvent::Resize:
+        if (watched == PanProp)
+            AjustarPaneles();
+        break;
+    default:
+        break;
+    }
+    if (m_camposSoloLectura.contains(watched))
+        campoSoloLectura(watched, event);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -23,6 +23,7 @@ class QToolButton;
 
 namespace yb {
 
+class ComboIdioma;
 class DataSource;
 class DBEdit;
 class DBGrid;
@@ -30,6 +31,8 @@ class DBImage;
 class DBText;
 class EscalaPropiedad;
 class GrupoOpciones;
+class TFCalco;
+class TFSelClase;
 
 // The main window: the herb and formula browser. It starts the run (first
 // showing), holds the modes and the list filter state, and ends it (closing).
@@ -70,7 +73,20 @@ public:
 
     // ---- list
     void CBIdiomaChange();
+    void CBIdiomaDropDown();
+    void CBIdiomaCloseUp();
+    void SelPlanFormClick();
+    void VerTodoClick();
+    void BotClaseClick();
+    void BotSubClaseClick();
+    bool GrNomKeyDown(QKeyEvent *event); // true when the key was consumed
+    void GrNomExit();
+    void GrNomCellClick();
+    void BotBusSinonClick();
     void ComponerFiltro();
+    QList<QWidget *> PintarCalco() const;
+    int claveClase() const { return m_claveClase; }
+    int claveSubClase() const { return m_claveSubClase; }
     void irAlMasCercano(const QString &texto);
     bool filtroEnVigor() const { return m_filtroEnVigor; }
     void FichaChange();
@@ -100,7 +116,7 @@ public:
     QSplitter *Splitter5, *Splitter2, *Splitter7;
     QWidget *PanIzq, *PanInd, *PanNom, *PanCen, *PanMemo, *PanFic, *PanBot;
     QLabel *LabNom, *LabBus, *LabCant;
-    QComboBox *CBIdioma;
+    ComboIdioma *CBIdioma;
     GrupoOpciones *SelPlanForm;
     DBGrid *GrNom;
     QPushButton *BotBusSinon, *VerTodo;
@@ -169,6 +185,11 @@ private:
     void FormClose();
     bool FormKeyDown(QKeyEvent *event);
     void siguienteFoto();
+    void limpiarBusqueda();
+    void buscarTecleado();
+    bool campoSoloLectura(QObject *watched, QEvent *event);
+    TFCalco *calco() const;
+    TFSelClase *selClase() const;
     void cargarImagenInglesa(QLabel *destino, const QString &archivo);
     void informarError(const QString &mensaje);
 
@@ -184,6 +205,11 @@ private:
     bool m_filtroBusqueda = false;
     bool m_filtroPropiedades = false;
     bool m_filtroEnVigor = false;
+
+    int m_plantaSinonimo = 0;        // the herb of the last synonym typed
+    QPointer<QWidget> m_focoRecordado; // where a read-only box sends the focus back
+    QList<QWidget *> m_camposSoloLectura; // name and property boxes, class lines
+    int m_anchoIdioma = 0;           // CBIdioma's width while its list is closed
 
     int m_numeroFoto = 1;
     bool m_mostrarFicha = false;

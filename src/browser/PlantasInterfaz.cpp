@@ -1,4 +1,5 @@
 // The main window's controls: built once, named as the rest of the program names them.
+#include "browser/ComboIdioma.h"
 #include "browser/EscalaPropiedad.h"
 #include "browser/GrupoOpciones.h"
 #include "browser/Imagenes.h"
@@ -126,7 +127,7 @@ QWidget *TFPlantas::construirColumnaIzquierda()
     PanNom = panel(PanInd, "PanNom");
     auto *nom = row(PanNom, 2);
     LabNom = label(QStringLiteral("PinYin"), PanNom, "LabNom");
-    CBIdioma = named(new QComboBox(PanNom), "CBIdioma");
+    CBIdioma = named(new ComboIdioma(PanNom), "CBIdioma");
     CBIdioma->addItems({QStringLiteral("PinYin"), QStringLiteral("Farmacéutico"), QStringLiteral("Científico"),
                         QStringLiteral("Español"), QStringLiteral("Inglés")});
     CBIdioma->setMaxVisibleItems(5);

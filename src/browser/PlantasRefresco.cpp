@@ -1,5 +1,7 @@
 // The main window's part of the refresh, the name list order and the list
 // filter, and the layout of its panels.
+#include "browser/Calco.h"
+#include "browser/ComboIdioma.h"
 #include "browser/EscalaPropiedad.h"
 #include "browser/GrupoOpciones.h"
 #include "browser/Plantas.h"
@@ -7,7 +9,6 @@
 #include "dbwidgets/DBGrid.h"
 #include "dbwidgets/DataSource.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
@@ -28,7 +29,22 @@ void TFPlantas::conectar()
     connect(CBIdioma, &QComboBox::activated, this, [this] { CBIdiomaChange(); });
     connect(Ficha, &QTabWidget::currentChanged, this, [this] { FichaChange(); });
     connect(Splitter5, &QSplitter::splitterMoved, this, [this] { AjustarPaneles(); });
-    PanProp->installEventFilter(this);
+    for (QSplitter *s : {Splitter2, Splitter7})
+        connect(s, &QSplitter::splitterMoved, this, [this] {
+            if (TFCalco *c = calco())
+                c->repintar();
+        });
+    connect(CBIdioma, &ComboIdioma::desplegado, this, &TFPlantas::CBIdiomaDropDown);
+    connect(CBIdioma, &ComboIdioma::plegado, this, &TFPlantas::CBIdiomaCloseUp);
+    connect(SelPlanForm, &GrupoOpciones::clicked, this, [this] { SelPlanFormClick(); });
+    connect(VerTodo, &QPushButton::clicked, this, &TFPlantas::VerTodoClick);
+    connect(BotClase, &QPushButton::clicked, this, &TFPlantas::BotClaseClick);
+    connect(BotSubClase, &QPushButton::clicked, this, &TFPlantas::BotSubClaseClick);
+    connect(BotBusSinon, &QPushButton::clicked, this, &TFPlantas::BotBusSinonClick);
+    connect(GrNom, &QAbstractItemView::clicked, this, &TFPlantas::GrNomCellClick);
+    m_camposSoloLectura = {EdPinYin, Ed[0], Ed[1], Ed[2], Ed[3], DBEdit1, DBEdit3, DBEdit5, DBEdit6, DBText1, DBText2};
+    for (QWidget *w : std::as_const(m_camposSoloLectura))
+        w->setMouseTracking(true);
 }
 
 // ---- name list ---------------------------------------------------------------------
@@ -46,9 +62,9 @@ void TFPlantas::CBIdiomaChange()
 
 void TFPlantas::ComponerFiltro()
 {
-    auto *calco = ventana(QStringLiteral("TFCalco"));
-    if (calco)
-        calco->hide();
+    TFCalco *overlay = calco();
+    if (overlay)
+        overlay->setEnVigor(false);
     const int tipo = selPlanForm();
     const QString parteTipo = tipo == 0 ? QStringLiteral("EsFormula=False")
                               : tipo == 1 ? QStringLiteral("EsFormula=True")
@@ -74,8 +90,10 @@ void TFPlantas::ComponerFiltro()
     VerTodo->setVisible(m_filtroEnVigor);
     if (m_filtroEnVigor)
         LabCant->setText(QStringLiteral("%1: %2").arg(m_dm->mensaje(8)).arg(plan.recordCount()));
-    if (calco)
-        calco->setVisible(m_filtroEnVigor);
+    if (overlay) {
+        overlay->setPintar(m_filtroEnVigor ? TFCalco::Pintar([this] { return PintarCalco(); }) : nullptr);
+        overlay->setEnVigor(m_filtroEnVigor);
+    }
 }
 
 // ---- refresh steps ---------------------------------------------------------------

@@ -2,6 +2,7 @@
 #include "dialogs/MensajesScript.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QFont>
 #include <QLabel>
 #include <QPointer>
@@ -185,6 +186,16 @@ bool preguntar(const QString &text)
 Respuesta preguntarCancelar(const QString &text)
 {
     return mostrar(TFMensajes::SiNoCancelar, text);
+}
+
+bool confirmar(const QString &text)
+{
+    Respuesta scripted = Respuesta::None;
+    if (Script::answer(kConfirmacion, text, scripted))
+        return scripted == Respuesta::Ok;
+    return QMessageBox::question(QApplication::activeWindow(), titulo(), text, QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok)
+        == QMessageBox::Ok;
 }
 
 void setEnglish(bool english)

@@ -62,6 +62,11 @@ bool preguntar(const QString &text);
 // Yes/no/cancel question.
 Respuesta preguntarCancelar(const QString &text);
 
+// The platform's confirmation box with OK and Cancel (not a message dialog of
+// this module: some editor questions use it); true on OK.
+inline constexpr int kConfirmacion = 4; // its kind, for scripted answers
+bool confirmar(const QString &text);
+
 // Interface language of the buttons, set once at start (Spanish by default).
 void setEnglish(bool english);
 bool english();

@@ -17,6 +17,8 @@ bool cabe(int kind, Respuesta r)
         return r == Respuesta::Yes || r == Respuesta::No;
     case TFMensajes::SiNoCancelar:
         return r == Respuesta::Yes || r == Respuesta::No || r == Respuesta::Cancel;
+    case kConfirmacion:
+        return r == Respuesta::Ok || r == Respuesta::Cancel;
     }
     return false;
 }

@@ -1,0 +1,263 @@
+// The name list: typed search, synonym jump, kind, class criteria, showing
+// everything again, deleting and adding records from the list, the language
+// choice's list, and the read-only name boxes.
+#include "browser/Calco.h"
+#include "browser/ComboIdioma.h"
+#include "browser/GrupoOpciones.h"
+#include "browser/Plantas.h"
+#include "browser/SelClase.h"
+#include "dbwidgets/DBControls.h"
+#include "dbwidgets/DBGrid.h"
+#include "dialogs/Mensajes.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace yb {
+namespace {
+
+template <typename F>
+void ignorandoErrores(F &&paso)
+{
+    try {
+        paso();
+    } catch (const DbError &) {
+    }
+}
+
+// Letters a to z in capitals; nothing else changes.
+QString mayusculasAscii(QString texto)
+{
+    for (QChar &c : texto)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 32);
+    return texto;
+}
+
+} // namespace
+
+TFCalco *TFPlantas::calco() const { return dynamic_cast<TFCalco *>(ventana(QStringLiteral("TFCalco"))); }
+
+TFSelClase *TFPlantas::selClase() const { return dynamic_cast<TFSelClase *>(ventana(QStringLiteral("TFSelClase"))); }
+
+// ---- typed search ------------------------------------------------------------------
+
+bool TFPlantas::GrNomKeyDown(QKeyEvent *event)
+{
+    const int key = event->key();
+    QString texto = LabBus->text();
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Pause:
+    case Qt::Key_CapsLock:
+        return false;
+    case Qt::Key_Backspace:
+        texto.chop(1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (BotBusSinon->isVisible()) { // the default button while it shows
+            BotBusSinonClick();
+            return true;
+        }
+        limpiarBusqueda();
+        return false;
+    case Qt::Key_Insert:
+        if (editando())
+            m_dm->TPlan.append();
+        return true;
+    case Qt::Key_Delete:
+        if (event->modifiers() & Qt::ControlModifier) {
+            if (editando() && !m_dm->TPlan.isEmpty() && Mensajes::confirmar(QStringLiteral("Delete record?")))
+                m_dm->TPlan.remove();
+            return true;
+        }
+        limpiarBusqueda();
+        return false;
+    default:
+        if (key == Qt::Key_Space || (key >= Qt::Key_A && key <= Qt::Key_Z)) {
+            LabBus->show();
+            texto += QChar(key == Qt::Key_Space ? u' ' : char16_t(key)); // the key code: always a capital
+            break;
+        }
+        limpiarBusqueda();
+        return false; // the key keeps its usual effect in the list
+    }
+    LabBus->setText(texto);
+    buscarTecleado();
+    return true;
+}
+
+void TFPlantas::buscarTecleado()
+{
+    const QString texto = LabBus->text();
+    try {
+        Cursor sinonimos(m_dm->database(), QStringLiteral("Sinonimos"));
+        sinonimos.open();
+        const bool encontrado = sinonimos.locate({QStringLiteral("Sinon")}, {texto}, Cursor::CaseInsensitive);
+        BotBusSinon->setVisible(encontrado);
+        m_plantaSinonimo = sinonimos.asInt(u"KPlanta");
+        m_dm->TPlan.findNearest({texto});
+    } catch (const DbError &) {
+        QApplication::beep();
+        limpiarBusqueda();
+    }
+}
+
+void TFPlantas::limpiarBusqueda()
+{
+    LabBus->clear();
+    LabBus->hide();
+    BotBusSinon->hide();
+}
+
+void TFPlantas::GrNomExit()
+{
+    if (!BotBusSinon->isVisible())
+        limpiarBusqueda(); // with the button showing, the text stays so it can be clicked
+}
+
+void TFPlantas::GrNomCellClick() { limpiarBusqueda(); }
+
+void TFPlantas::BotBusSinonClick()
+{
+    const QString tecleado = LabBus->text();
+    Cursor &plan = m_dm->TPlan;
+    ignorandoErrores([&] { plan.locate({QStringLiteral("Clave")}, {m_plantaSinonimo}); });
+    Mensajes::informar(QStringLiteral("%1 = %2").arg(tecleado, mayusculasAscii(plan.asString(u"PinYin"))));
+    limpiarBusqueda();
+}
+
+// ---- kind, class criteria, show all --------------------------------------------------
+
+void TFPlantas::SelPlanFormClick()
+{
+    const Cursor::Bookmark actual = m_dm->TPlan.bookmark();
+    ComponerFiltro();
+    ignorandoErrores([&] { m_dm->TPlan.gotoBookmark(actual); });
+    GrNom->setFocus();
+}
+
+void TFPlantas::VerTodoClick()
+{
+    LabCant->hide();
+    m_filtroBusqueda = false;
+    m_filtroPropiedades = false;
+    m_claveClase = 0;
+    m_claveSubClase = 0;
+    ComponerFiltro();
+}
+
+void TFPlantas::BotClaseClick()
+{
+    GrNom->setFocus();
+    TFSelClase *picker = selClase();
+    Cursor &plan = m_dm->TPlan;
+    int clave = plan.asInt(u"KClase");
+    if (!picker || !picker->elegir(0, clave)) {
+        m_claveClase = 0;
+        m_claveSubClase = 0;
+        ComponerFiltro();
+        return;
+    }
+    if (editando()) {
+        plan.edit();
+        plan.setValue(u"KClase", clave);
+        plan.setValue(u"KSubClase", QVariant());
+        plan.post();
+        return;
+    }
+    if (clave == 0)
+        return;
+    if (clave != m_claveClase) {
+        m_claveClase = clave;
+        m_claveSubClase = 0;
+    }
+    ComponerFiltro();
+}
+
+void TFPlantas::BotSubClaseClick()
+{
+    GrNom->setFocus();
+    if (m_claveClase == 0) {
+        Mensajes::informar(m_dm->mensaje(20));
+        return;
+    }
+    TFSelClase *picker = selClase();
+    Cursor &plan = m_dm->TPlan;
+    int clave = plan.asInt(u"KSubClase");
+    if (!picker || !picker->elegir(plan.asInt(u"KClase"), clave)) {
+        m_claveSubClase = 0;
+        ComponerFiltro();
+        return;
+    }
+    if (editando()) {
+        plan.edit();
+        plan.setValue(u"KSubClase", clave);
+        plan.post();
+        return;
+    }
+    m_claveSubClase = clave;
+    ComponerFiltro();
+}
+
+QList<QWidget *> TFPlantas::PintarCalco() const
+{
+    QList<QWidget *> paneles;
+    if (m_claveClase != 0)
+        paneles << PanClase;
+    if (m_claveSubClase != 0)
+        paneles << PanSubClase;
+    if (m_filtroBusqueda)
+        paneles << PanMemo;
+    if (m_filtroPropiedades)
+        paneles << PanProp;
+    paneles << PanInd;
+    return paneles;
+}
+
+// ---- the language choice's list -------------------------------------------------------
+
+void TFPlantas::CBIdiomaDropDown()
+{
+    m_anchoIdioma = CBIdioma->width();
+    CBIdioma->setFixedWidth(m_anchoIdioma + 110); // grows to the left: it sits at the right of PanNom
+    PanNom->update();
+}
+
+void TFPlantas::CBIdiomaCloseUp()
+{
+    if (m_anchoIdioma > 0)
+        CBIdioma->setFixedWidth(m_anchoIdioma);
+    PanNom->update();
+}
+
+// ---- read-only boxes --------------------------------------------------------------------
+
+// Over a name or property box the hint shows its whole text; while editing is
+// off such a box gives the focus back to where it was.
+bool TFPlantas::campoSoloLectura(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        if (auto *edit = qobject_cast<DBEdit *>(box))
+            edit->setToolTip(edit->text());
+        else if (auto *text = qobject_cast<DBText *>(box))
+            text->setToolTip(text->text());
+        if (QWidget *foco = QApplication::focusWidget(); foco && foco != box)
+            m_focoRecordado = foco;
+        return false;
+    }
+    if (event->type() == QEvent::FocusIn && !editando() && qobject_cast<DBEdit *>(box)) {
+        QWidget *destino = m_focoRecordado ? m_focoRecordado.data() : static_cast<QWidget *>(GrNom);
+        if (destino != box)
+            destino->setFocus();
+    }
+    return false;
+}
+
+} // namespace yb
