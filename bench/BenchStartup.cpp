@@ -4,12 +4,16 @@
 #include "SyntheticDatabase.h"
 
 #include "app/Aplicacion.h"
+#include "browser/ComboIdioma.h"
 #include "browser/Plantas.h"
+#include "dbwidgets/DBGrid.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QComboBox>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -91,6 +95,52 @@ int main(int argc, char **argv)
         refreshes.add(t.nsecsElapsed());
     }
 
+    // Typed search in the list: each key goes through the window as the user's would.
+    TFPlantas &w = app->plantas();
+    Samples letters;
+    const char *palabras[] = {"GAN", "REN", "BAI", "DANG", "HUANG", "ZHI", "SHU", "FU", "MA", "CHUAN"};
+    for (int round = 0; round < 20; ++round) {
+        for (const char *palabra : palabras) {
+            const auto tecla = [&](int key) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QElapsedTimer t;
+                t.start();
+                QCoreApplication::sendEvent(w.GrNom, &press);
+                return t.nsecsElapsed();
+            };
+            for (const char *c = palabra; *c; ++c)
+                letters.add(tecla(*c));
+            for (const char *c = palabra; *c; ++c)
+                tecla(Qt::Key_Backspace);
+        }
+    }
+
+    // The name language: the first time creates the index, the second only selects it.
+    Samples firstSwitch, secondSwitch;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int item : {1, 2, 3, 4}) {
+            QElapsedTimer t;
+            t.start();
+            w.CBIdioma->setCurrentIndex(item);
+            w.CBIdiomaChange();
+            (pass == 0 ? firstSwitch : secondSwitch).add(t.nsecsElapsed());
+        }
+        w.CBIdioma->setCurrentIndex(0);
+        w.CBIdiomaChange();
+    }
+
+    // The list filter with a class criterion, and back to the whole list.
+    Samples classFilter, allAgain;
+    for (int clase = 1; clase <= 20; ++clase) {
+        QElapsedTimer t;
+        t.start();
+        w.filtrarPorClase(clase, 0);
+        classFilter.add(t.nsecsElapsed());
+        t.restart();
+        w.filtrarPorClase(0, 0);
+        allAgain.add(t.nsecsElapsed());
+    }
+
     out << "\nMain window on " << records << " records (offscreen)\n";
     out << QStringLiteral("%1 %2  target\n").arg("operation", -52).arg("median", 10);
     const auto line = [](const QString &what, qint64 ns, const QString &target) {
@@ -100,6 +150,15 @@ int main(int argc, char **argv)
     line(QStringLiteral("start to first refresh (median of %1)").arg(starts.ns.size()), starts.median(), "< 500 ms");
     line(QStringLiteral("move + refresh, TPlan.next() (median of %1)").arg(count), moves.median(), "-");
     line(QStringLiteral("one refresh, TPlanAfterScroll (median of %1)").arg(count), refreshes.median(), "< 2 ms");
+    line(QStringLiteral("typed letter in GrNom, end to end (median of %1)").arg(letters.ns.size()), letters.median(),
+         "< 5 ms");
+    line("name language, first switch (creates the index)", firstSwitch.median(), "< 300 ms");
+    line("name language, second switch", secondSwitch.median(), "-");
+    line("ComponerFiltro with a class criterion", classFilter.median(), "-");
+    line("ComponerFiltro back to the whole list", allAgain.median(), "-");
+    out << QStringLiteral("  slowest first switch %1; 90th percentile of a typed letter %2\n")
+               .arg(duration(*std::max_element(firstSwitch.ns.begin(), firstSwitch.ns.end())),
+                    duration(letters.percentile(0.9)));
     out << QStringLiteral("  90th percentiles: start %1, move %2, refresh %3\n")
                .arg(duration(starts.percentile(0.9)), duration(moves.percentile(0.9)),
                     duration(refreshes.percentile(0.9)));

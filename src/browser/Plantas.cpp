@@ -2,6 +2,7 @@
 // configuration, colours, text size and closing.
 #include "browser/Plantas.h"
 
+#include "browser/Calco.h"
 #include "browser/Colores.h"
 #include "browser/ComboIdioma.h"
 #include "browser/EscalaPropiedad.h"
@@ -388,8 +389,8 @@ bool TFPlantas::FormCloseQuery()
 
 void TFPlantas::FormClose()
 {
-    if (TVentana *calco = ventana(QStringLiteral("TFCalco")))
-        calco->hide();
+    if (TFCalco *overlay = calco())
+        overlay->setEnVigor(false);
     GuardarConfig();
     hide();
     if (!m_dm)

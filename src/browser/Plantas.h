@@ -84,6 +84,8 @@ public:
     void GrNomCellClick();
     void BotBusSinonClick();
     void ComponerFiltro();
+    // Narrows the list to a class, or to a sub-class (0: none), and composes the filter.
+    void filtrarPorClase(int clase, int subClase);
     QList<QWidget *> PintarCalco() const;
     int claveClase() const { return m_claveClase; }
     int claveSubClase() const { return m_claveSubClase; }

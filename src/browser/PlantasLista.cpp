@@ -159,9 +159,7 @@ void TFPlantas::BotClaseClick()
     Cursor &plan = m_dm->TPlan;
     int clave = plan.asInt(u"KClase");
     if (!picker || !picker->elegir(0, clave)) {
-        m_claveClase = 0;
-        m_claveSubClase = 0;
-        ComponerFiltro();
+        filtrarPorClase(0, 0);
         return;
     }
     if (editando()) {
@@ -173,10 +171,13 @@ void TFPlantas::BotClaseClick()
     }
     if (clave == 0)
         return;
-    if (clave != m_claveClase) {
-        m_claveClase = clave;
-        m_claveSubClase = 0;
-    }
+    filtrarPorClase(clave, clave == m_claveClase ? m_claveSubClase : 0);
+}
+
+void TFPlantas::filtrarPorClase(int clase, int subClase)
+{
+    m_claveClase = clase;
+    m_claveSubClase = subClase;
     ComponerFiltro();
 }
 
@@ -191,8 +192,7 @@ void TFPlantas::BotSubClaseClick()
     Cursor &plan = m_dm->TPlan;
     int clave = plan.asInt(u"KSubClase");
     if (!picker || !picker->elegir(plan.asInt(u"KClase"), clave)) {
-        m_claveSubClase = 0;
-        ComponerFiltro();
+        filtrarPorClase(m_claveClase, 0);
         return;
     }
     if (editando()) {
@@ -201,8 +201,7 @@ void TFPlantas::BotSubClaseClick()
         plan.post();
         return;
     }
-    m_claveSubClase = clave;
-    ComponerFiltro();
+    filtrarPorClase(m_claveClase, clave);
 }
 
 QList<QWidget *> TFPlantas::PintarCalco() const

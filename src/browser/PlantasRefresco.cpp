@@ -29,7 +29,7 @@ void TFPlantas::conectar()
     connect(CBIdioma, &QComboBox::activated, this, [this] { CBIdiomaChange(); });
     connect(Ficha, &QTabWidget::currentChanged, this, [this] { FichaChange(); });
     connect(Splitter5, &QSplitter::splitterMoved, this, [this] { AjustarPaneles(); });
-    for (QSplitter *s : {Splitter2, Splitter7})
+    for (QSplitter *s : {Splitter2, Splitter5, Splitter7})
         connect(s, &QSplitter::splitterMoved, this, [this] {
             if (TFCalco *c = calco())
                 c->repintar();
@@ -185,6 +185,8 @@ void TFPlantas::AjustarPaneles()
     PanCanales->setGeometry(0, 0, canales, alto);
     PanSabor->setGeometry(canales, 0, ancho - canales, alto * 8 / 14);
     PanEnergia->setGeometry(canales, alto * 8 / 14, ancho - canales, alto - alto * 8 / 14);
+    if (TFCalco *c = calco())
+        c->repintar(); // the frames follow the panels
 }
 
 } // namespace yb

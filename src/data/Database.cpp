@@ -419,6 +419,17 @@ const TableInfo &Database::tableInfo(const QString &table)
             info.rowIdField = f.name;
         info.fields << f;
     }
+    // Fields in their declared order, whatever order the file stores them in.
+    if (const TableDef *def = Schema::find(name)) {
+        const auto rank = [def](const FieldDef &f) {
+            for (int i = 0; i < def->fields.size(); ++i)
+                if (def->fields[i].name.compare(f.name, Qt::CaseInsensitive) == 0)
+                    return i;
+            return int(def->fields.size()); // a column the schema does not know goes last
+        };
+        std::stable_sort(info.fields.begin(), info.fields.end(),
+                         [&](const FieldDef &a, const FieldDef &b) { return rank(a) < rank(b); });
+    }
     return *m_tableInfo.insert(name, info);
 }
 

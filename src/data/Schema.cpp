@@ -2,6 +2,8 @@
 
 #include "data/Collation.h"
 
+#include <algorithm>
+
 namespace yb::Schema {
 namespace {
 
@@ -67,7 +69,9 @@ QList<TableDef> buildTables()
                   {"KFormula", "KPlanta"},
                   {index("PorOPlanta", {"OPlanta"}), index("PorOFormula", {"OFormula"})}};
     t << TableDef{"Notas", {L("KPlanta"), typed("Memo", T::Memo)}, {"KPlanta"}, {}};
-    t << TableDef{"Sinonimos", {L("KPlanta"), alpha("Sinon", 50)}, {}, {index("PorKPlanta", {"KPlanta"})}};
+    // "#PorSinon" serves the look-up of a typed synonym; it is no order of the program's.
+    t << TableDef{"Sinonimos", {L("KPlanta"), alpha("Sinon", 50)}, {},
+                  {index("PorKPlanta", {"KPlanta"}), index("#PorSinon", {"Sinon"})}};
     t << TableDef{"Glosario", {alpha("Nom", 30), typed("Memo", T::Memo)}, {}, {index("PorNom", {"Nom"})}};
     t << TableDef{"Glossary", {alpha("Nom", 30), typed("Memo", T::Memo)}, {}, {index("PorNom", {"Nom"})}};
     t << TableDef{"Selecc", {typed("Clave", T::AutoInc), L("Num"), alpha("Nom", 120)}, {"Clave"}, {}, true};
@@ -140,8 +144,14 @@ FieldDef fieldFromDeclared(const QString &name, const QString &declared, bool pr
 
 QString createTableSql(const TableDef &table)
 {
+    // Long texts and pictures are stored after the other columns: SQLite then
+    // reaches the short fields of a row without reading through its texts.
+    QList<FieldDef> stored = table.fields;
+    std::stable_partition(stored.begin(), stored.end(), [](const FieldDef &f) {
+        return f.type != FieldType::Memo && f.type != FieldType::Graphic;
+    });
     QStringList columns;
-    for (const FieldDef &f : table.fields) {
+    for (const FieldDef &f : stored) {
         QString column = quoted(f.name) + u' ' + declaredType(f);
         if (f.type == FieldType::AutoInc)
             column += QStringLiteral(" PRIMARY KEY AUTOINCREMENT");

@@ -10,6 +10,12 @@ namespace yb::Texto {
 // become their capitals without accent (Ñ for ñ), then a-z become A-Z; every
 // other character stays. The result has the input's length, character for character.
 QString plegar(QStringView texto);
+// The same fold written into `destino`, which keeps its allocation from one call
+// to the next (a search folds thousands of fields into one buffer). `texto` may
+// be `destino` itself.
+void plegarEn(QStringView texto, QString &destino);
+// The fold of one character: the table below 256, the character itself above.
+char16_t plegarCaracter(char16_t c);
 
 // True when the folded term occurs in the folded text; an empty term occurs nowhere.
 bool contiene(QStringView termino, QStringView texto);
