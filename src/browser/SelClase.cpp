@@ -1,14 +1,367 @@
 #include "browser/SelClase.h"
 
+#include "browser/Textos.h"
+#include "dbwidgets/DBGrid.h"
+#include "dbwidgets/DataSource.h"
+#include "dbwidgets/EditarCelda.h"
+#include "dialogs/CajaEdicion.h"
+#include "dialogs/Mensajes.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
 namespace yb {
 
-TFSelClase::TFSelClase(Database &db, QWidget *parent) : TVentana(parent), m_clases(db, QStringLiteral("Clases"))
+namespace {
+
+QPushButton *boton(QWidget *parent, const char *nombre, const QString &texto)
 {
-    setObjectName(QStringLiteral("FSelClase"));
+    auto *b = new QPushButton(texto, parent);
+    b->setObjectName(QLatin1String(nombre));
+    b->setAutoDefault(false);
+    return b;
 }
 
-bool TFSelClase::elegir(int, int &) { return false; }
+} // namespace
 
-void TFSelClase::TextosIngles() {}
+TFSelClase::TFSelClase(Database &db, QWidget *parent)
+    : TVentana(parent, Qt::Dialog), m_clases(db, QStringLiteral("Clases")), SClases(new DataSource(this))
+{
+    setObjectName(QStringLiteral("FSelClase"));
+    setWindowModality(Qt::ApplicationModal);
+    m_clases.setIndexName(QStringLiteral("PorNom"));
+    SClases->setObjectName(QStringLiteral("SClases"));
+    SClases->setAutoEdit(false);
+    crearControles();
+    resize(280, 340);
+}
+
+TFSelClase::~TFSelClase()
+{
+    if (m_bucle)
+        m_bucle->quit();
+}
+
+void TFSelClase::crearControles()
+{
+    Gr = new DBGrid(this);
+    Gr->setObjectName(QStringLiteral("Gr"));
+    Gr->setReadOnly(true);
+    Gr->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Gr->horizontalHeader()->hide();
+    Gr->setColumns({DBGrid::Column(QStringLiteral("NomEsp"))});
+    Gr->setDataSource(SClases);
+    Gr->installEventFilter(this);
+    connect(Gr, &QAbstractItemView::doubleClicked, this, &TFSelClase::GrDblClick);
+
+    LabBus = new QLabel(this);
+    LabBus->setObjectName(QStringLiteral("LabBus"));
+
+    Modificar = boton(this, "Modificar", QStringLiteral("Modificar"));
+    Modificar->setCheckable(true);
+    Modificar->setFocusPolicy(Qt::NoFocus);
+    QPalette rojo = Modificar->palette();
+    rojo.setColor(QPalette::ButtonText, Qt::red);
+    Modificar->setPalette(rojo);
+    connect(Modificar, &QPushButton::clicked, this, &TFSelClase::ModificarClick);
+
+    PanBot = new QWidget(this);
+    PanBot->setObjectName(QStringLiteral("PanBot"));
+    Ninguna = boton(PanBot, "Ninguna", QStringLiteral("Ninguna"));
+    Aceptar = boton(PanBot, "Aceptar", QStringLiteral("Aceptar"));
+    Cancelar = boton(PanBot, "Cancelar", QStringLiteral("Cancelar"));
+    connect(Ninguna, &QPushButton::clicked, this, &TFSelClase::NingunaClick);
+    connect(Aceptar, &QPushButton::clicked, this, &TFSelClase::AceptarClick);
+    connect(Cancelar, &QPushButton::clicked, this, &TFSelClase::CancelarClick);
+
+    auto *botones = new QHBoxLayout(PanBot);
+    botones->setContentsMargins(0, 0, 0, 0);
+    botones->addWidget(Ninguna);
+    botones->addWidget(Aceptar);
+    botones->addWidget(Cancelar);
+
+    auto *pie = new QHBoxLayout;
+    pie->addWidget(Modificar);
+    pie->addStretch();
+    pie->addWidget(PanBot);
+
+    auto *todo = new QVBoxLayout(this);
+    todo->setContentsMargins(4, 4, 4, 4);
+    todo->addWidget(Gr, 1);
+    todo->addWidget(LabBus);
+    todo->addLayout(pie);
+}
+
+QString TFSelClase::mensaje(int numero) const
+{
+    if (m_contexto.mensaje)
+        return m_contexto.mensaje(numero);
+    return (m_ingles ? listaIng() : listaEsp()).value(numero);
+}
+
+QString TFSelClase::campoNombre() const
+{
+    return m_ingles ? QStringLiteral("NomIng") : QStringLiteral("NomEsp");
+}
+
+void TFSelClase::TextosIngles()
+{
+    m_ingles = true;
+    Gr->setColumns({DBGrid::Column(campoNombre())});
+    m_clases.setIndexName(QStringLiteral("PorNomIng"));
+    Ninguna->setText(QStringLiteral("None"));
+    Aceptar->setText(QStringLiteral("Ok"));
+    Cancelar->setText(QStringLiteral("Cancel"));
+}
+
+bool TFSelClase::elegir(int padre, int &clave)
+{
+    if (isVisible())
+        return false; // already choosing
+    QString palabra = mensaje(5);
+    if (padre > 0)
+        palabra = QStringLiteral("Sub-") + palabra;
+    LabBus->clear();
+    setWindowTitle(mensaje(6) + palabra);
+
+    m_padre = padre;
+    m_clases.close();
+    m_clases.setFilter(QStringLiteral("Padre=%1").arg(padre));
+    m_clases.setFiltered(true);
+    m_clases.open();
+    if (m_clases.isEmpty() && !editando()) {
+        Mensajes::informar(mensaje(7));
+        cerrarCursor();
+        return false;
+    }
+    m_clases.locate({QStringLiteral("Num")}, {clave});
+    SClases->setCursor(&m_clases);
+    ajustarColumna(Gr);
+
+    if (!modoEditor())
+        Modificar->setChecked(false);
+    Modificar->setVisible(modoEditor());
+    Ninguna->setVisible(editando());
+    ModificarClick();
+
+    m_resultado = Resultado::Ninguno;
+    QPointer<TFSelClase> vivo(this);
+    mostrarModal();
+    if (!vivo)
+        return false;
+
+    bool elegido = false;
+    if (m_resultado == Resultado::Aceptado) {
+        clave = m_elegida;
+        elegido = true;
+    } else if (m_resultado == Resultado::SinClase) {
+        clave = 0;
+        elegido = true;
+    }
+    cerrarCursor();
+    return elegido;
+}
+
+void TFSelClase::cerrarCursor()
+{
+    SClases->setCursor(nullptr);
+    m_clases.cancel();
+    m_clases.close();
+}
+
+// Shown over the window that was active, with the grid in the focus, until it hides.
+void TFSelClase::mostrarModal()
+{
+    QRect area;
+    if (const QWidget *sobre = QApplication::activeWindow(); sobre && sobre != this)
+        area = sobre->geometry();
+    else if (screen())
+        area = screen()->availableGeometry();
+    if (area.isValid())
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    show();
+    activateWindow();
+    // A window system that keeps a hidden window as its focus window does not activate it
+    // again when it reappears: the application is told directly.
+    if (!isActiveWindow() && QGuiApplication::focusWindow() == windowHandle())
+        QApplication::setActiveWindow(this);
+    Gr->setFocus();
+    QEventLoop bucle;
+    m_bucle = &bucle;
+    bucle.exec(QEventLoop::DialogExec);
+}
+
+void TFSelClase::hideEvent(QHideEvent *event)
+{
+    TVentana::hideEvent(event);
+    if (m_bucle)
+        m_bucle->quit();
+}
+
+void TFSelClase::ModificarClick()
+{
+    PanBot->setVisible(!Modificar->isChecked());
+    Gr->setFocus();
+}
+
+void TFSelClase::AceptarClick()
+{
+    m_elegida = m_clases.isOpen() && !m_clases.isEmpty() ? m_clases.asInt(u"Num") : 0;
+    m_resultado = Resultado::Aceptado;
+    hide();
+}
+
+void TFSelClase::NingunaClick()
+{
+    m_resultado = Resultado::SinClase;
+    hide();
+}
+
+void TFSelClase::CancelarClick()
+{
+    m_resultado = Resultado::Ninguno;
+    hide();
+}
+
+void TFSelClase::GrDblClick()
+{
+    if (PanBot->isVisible())
+        AceptarClick();
+}
+
+void TFSelClase::GrExit()
+{
+    LabBus->clear();
+}
+
+// Enter chooses and Esc cancels, as long as the buttons are showing.
+void TFSelClase::keyPressEvent(QKeyEvent *event)
+{
+    const bool eligiendo = !PanBot->isHidden();
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && eligiendo) {
+            AceptarClick();
+            return;
+        }
+        if (event->key() == Qt::Key_Escape && eligiendo) {
+            CancelarClick();
+            return;
+        }
+    }
+    TVentana::keyPressEvent(event);
+}
+
+bool TFSelClase::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Gr) {
+        if (event->type() == QEvent::KeyPress && GrKeyDown(static_cast<QKeyEvent *>(event)))
+            return true;
+        if (event->type() == QEvent::FocusOut)
+            GrExit();
+        if (event->type() == QEvent::Resize)
+            ajustarColumna(Gr);
+    }
+    return TVentana::eventFilter(watched, event);
+}
+
+TFSelClase::Tecleo TFSelClase::teclear(const QString &texto, int key)
+{
+    switch (key) {
+    case Qt::Key_Backspace:
+        return {Tecleo::Buscar, texto.left(texto.size() - 1)};
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Pause:
+    case Qt::Key_CapsLock:
+        return {Tecleo::Nada, texto};
+    default:
+        break;
+    }
+    if (key == Qt::Key_Space || (key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
+        return {Tecleo::Buscar, texto + QChar(key)};
+    return {Tecleo::Vaciar, QString()};
+}
+
+bool TFSelClase::GrKeyDown(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool escribe = key == Qt::Key_Space || key == Qt::Key_Backspace || (key >= Qt::Key_0 && key <= Qt::Key_9) ||
+                         (key >= Qt::Key_A && key <= Qt::Key_Z);
+    if (Modificar->isChecked()) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            try {
+                EditarCelda(Gr);
+            } catch (const DbError &) {
+                // a name that cannot be stored is left as it was
+            }
+            return true;
+        }
+        if (key == Qt::Key_Insert) {
+            agregarClase();
+            return true;
+        }
+        return escribe; // no type-ahead while the names are being edited
+    }
+    const Tecleo t = teclear(LabBus->text(), key);
+    if (t.accion == Tecleo::Nada)
+        return false;
+    LabBus->setText(t.texto);
+    if (t.accion == Tecleo::Buscar) {
+        buscar(t.texto);
+        return true;
+    }
+    return false; // the key goes on to the grid and the window
+}
+
+void TFSelClase::buscar(const QString &texto)
+{
+    try {
+        m_clases.findNearest({texto});
+    } catch (const DbError &) {
+        QApplication::beep();
+        LabBus->clear();
+    }
+}
+
+QRect TFSelClase::rectNuevaFila() const
+{
+    const QAbstractItemModel *modelo = Gr->model();
+    const int filas = modelo->rowCount();
+    const int alto = Gr->verticalHeader()->defaultSectionSize();
+    const int x = Gr->columnViewportPosition(0);
+    const int ancho = Gr->columnWidth(0);
+    if (filas == 0)
+        return QRect(x, 0, ancho, alto);
+    const QRect ultima = Gr->visualRect(modelo->index(filas - 1, 0));
+    return QRect(x, ultima.bottom() + 1, ancho, alto);
+}
+
+void TFSelClase::agregarClase()
+{
+    Gr->scrollToBottom();
+    m_clases.append();
+    QString nombre;
+    if (!cajaEdicion(nombre, Gr->viewport(), rectNuevaFila(), true)) {
+        m_clases.cancel();
+        return;
+    }
+    try {
+        m_clases.setValue(campoNombre(), nombre);
+        m_clases.setValue(u"Padre", m_padre);
+        if (!m_clases.post())
+            m_clases.cancel();
+    } catch (const DbError &) {
+        m_clases.cancel(); // a row that cannot be stored is dropped
+    }
+}
 
 } // namespace yb

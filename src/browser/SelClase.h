@@ -3,9 +3,17 @@
 #include "data/Cursor.h"
 #include "dialogs/Ventana.h"
 
+#include <QPointer>
 #include <functional>
 
+class QEventLoop;
+class QLabel;
+class QPushButton;
+
 namespace yb {
+
+class DataSource;
+class DBGrid;
 
 // The class picker: chooses a class, or a sub-class of a class, of the
 // two-level class tree; in editor mode it also edits the class names.
@@ -15,11 +23,23 @@ public:
     // What the picker asks of the main window.
     struct Contexto {
         std::function<QString(int)> mensaje; // the message table in use
-        std::function<bool()> modoEditor;     // the main window's Modificar is visible
-        std::function<bool()> editando;       // editing is on in the main window
+        std::function<bool()> modoEditor;    // the main window's Modificar is visible
+        std::function<bool()> editando;      // editing is on in the main window
+    };
+
+    // What a key pressed in the grid does to the type-ahead text.
+    struct Tecleo {
+        enum Accion {
+            Nada,   // a modifier: the text stays and nothing is searched
+            Buscar, // the text changed (or was shortened): search for it
+            Vaciar, // any other key: the text is emptied and nothing is searched
+        };
+        Accion accion = Nada;
+        QString texto;
     };
 
     TFSelClase(Database &db, QWidget *parent = nullptr);
+    ~TFSelClase() override;
 
     void setContexto(Contexto contexto) { m_contexto = std::move(contexto); }
 
@@ -30,9 +50,60 @@ public:
 
     void TextosIngles() override;
 
+    // The type-ahead rule: Backspace drops the last character; Space, a digit or
+    // a letter (by key code, so as a capital) is added; Shift, Ctrl, Alt, Pause
+    // and Caps Lock change nothing; any other key empties the text.
+    static Tecleo teclear(const QString &texto, int key);
+
+    DBGrid *Gr;
+    QLabel *LabBus;
+    QPushButton *Modificar;
+    QWidget *PanBot;
+    QPushButton *Ninguna;
+    QPushButton *Aceptar;
+    QPushButton *Cancelar;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
 private:
+    enum class Resultado { Ninguno, Aceptado, SinClase };
+
+    void crearControles();
+    QString mensaje(int numero) const;
+    bool modoEditor() const { return m_contexto.modoEditor && m_contexto.modoEditor(); }
+    bool editando() const { return m_contexto.editando && m_contexto.editando(); }
+    QString campoNombre() const;
+    void mostrarModal();
+    void cerrarCursor();
+
+    // Handlers.
+    void ModificarClick();
+    bool GrKeyDown(QKeyEvent *event); // true when the key was used up
+    void GrExit();
+    void GrDblClick();
+    void AceptarClick();
+    void NingunaClick();
+    void CancelarClick();
+
+    // Type-ahead: the cursor moves to the nearest name for the text; on failure a beep
+    // and the text is emptied.
+    void buscar(const QString &texto);
+    // Appends a class under the picker's parent, its name typed in place; dropped when cancelled.
+    void agregarClase();
+    // Where a row appended at the end of the grid would show, in viewport coordinates.
+    QRect rectNuevaFila() const;
+
     Cursor m_clases;
+    DataSource *SClases;
     Contexto m_contexto;
+    bool m_ingles = false;
+    int m_padre = 0;
+    int m_elegida = 0;
+    Resultado m_resultado = Resultado::Ninguno;
+    QPointer<QEventLoop> m_bucle;
 };
 
 } // namespace yb

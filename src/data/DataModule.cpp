@@ -106,11 +106,12 @@ bool TDM::TPlanFilterRecord(const Record &record) const
 {
     if (!m_host)
         return true;
-    if (m_host->searchFilterOn() && !tagBits.test(record.asInt(u"Clave")))
+    const auto &[clave, meridianos, energia, sabor] = m_camposPrueba;
+    if (m_host->searchFilterOn() && !tagBits.test(record.value(clave).toInt()))
         return false;
     if (m_host->propertiesFilterOn())
-        return m_host->pasaFiltro(record.asString(u"Meridianos"), record.asString(u"Energia"),
-                                  record.asString(u"Sabor"));
+        return m_host->pasaFiltro(record.value(meridianos).toString(), record.value(energia).toString(),
+                                  record.value(sabor).toString());
     return true;
 }
 
@@ -124,6 +125,9 @@ void TDM::ajustarPruebaDeRegistro()
     TPlan.setFilterPredicate([this](const Record &r) { return TPlanFilterRecord(r); },
                              {QStringLiteral("Clave"), QStringLiteral("Meridianos"), QStringLiteral("Energia"),
                               QStringLiteral("Sabor")});
+    // The test runs for every record: its fields are found once, not by name each time.
+    m_camposPrueba = {TPlan.fieldIndex(u"Clave"), TPlan.fieldIndex(u"Meridianos"), TPlan.fieldIndex(u"Energia"),
+                      TPlan.fieldIndex(u"Sabor")};
 }
 
 void TDM::TPlanAfterInsert(Cursor &cursor)

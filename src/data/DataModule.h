@@ -94,6 +94,9 @@ private:
     Database &m_db;
     TDMHost *m_host = nullptr;
     std::optional<DbError> m_errorApertura;
+    struct CamposPrueba {
+        int clave = 0, meridianos = 0, energia = 0, sabor = 0;
+    } m_camposPrueba; // where the record test finds its fields
 };
 
 } // namespace yb

@@ -133,7 +133,7 @@ QVariant Statement::value(int column, FieldType type) const
 int TableInfo::fieldIndex(QStringView name) const
 {
     for (int i = 0; i < fields.size(); ++i)
-        if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
+        if (fields[i].name.size() == name.size() && fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
