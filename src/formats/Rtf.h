@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+class QTextDocument;
+
+namespace yb::Rtf {
+
+// True when the text is RTF ("{\rtf" after optional white space).
+bool esRtf(QStringView texto);
+
+// The text a reader sees: RTF turned into plain text (paragraphs as "\n",
+// code-page escapes and \u characters decoded, destinations such as font
+// tables skipped); a text that is not RTF is returned as it is. Never fails.
+QString textoPlano(QStringView texto);
+
+// Fills a document with the RTF's text and styles (bold, italic, underline,
+// font sizes, colours, paragraphs, line breaks, tabs); a text that is not RTF
+// becomes plain text. Never fails, whatever the input.
+void leer(QStringView texto, QTextDocument &documento);
+
+// The document as RTF that this reader and common word processors read back.
+QString escribir(const QTextDocument &documento);
+
+} // namespace yb::Rtf
