@@ -10,6 +10,7 @@
 #include "browser/Textos.h"
 #include "dbwidgets/DBControls.h"
 #include "dbwidgets/DBGrid.h"
+#include "dbwidgets/DBRichEdit.h"
 #include "dbwidgets/DataSource.h"
 #include "dialogs/CajaError.h"
 #include "dialogs/Mensajes.h"
@@ -27,20 +28,10 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QToolButton>
 
 namespace yb {
 namespace {
-
-template <typename F>
-void ignorandoErrores(F &&paso)
-{
-    try {
-        paso();
-    } catch (const DbError &) {
-    }
-}
 
 void colorear(QWidget *w, const QColor &color)
 {
@@ -67,6 +58,7 @@ TFPlantas::TFPlantas(Ajustes &ajustes, const QStringList &argumentos, QWidget *p
     SRelFormPl = new DataSource(this);
     SRelPlForm = new DataSource(this);
     SFuentes = new DataSource(this);
+    SNotas = new DataSource(this); // notes are the user's: always editable
     SPlan->setObjectName(QStringLiteral("SPlan"));
     construirInterfaz();
     conectar();
@@ -111,6 +103,7 @@ void TFPlantas::setDataModule(TDM *dm)
     SRelFormPl->setCursor(&dm->TRelFormPl);
     SRelPlForm->setCursor(&dm->TRelPlForm);
     SFuentes->setCursor(&dm->TFuentes);
+    SNotas->setCursor(&dm->TNotas);
 }
 
 void TFPlantas::setVentana(const QString &nombre, TVentana *ventana) { m_ventanas.insert(nombre, ventana); }
@@ -143,6 +136,7 @@ void TFPlantas::FormShow()
         Im->setDataField(QStringLiteral("Foto1"));
         Ficha->setCurrentWidget(PagAcc);
         m_dm->abrir();
+        TabMemoChange(); // the text panel shows the first tab's text
         AplicarColores();
         AplicarLetra();
         const QString primero = m_argumentos.value(0);
@@ -185,7 +179,7 @@ void TFPlantas::ModificarClick()
 {
     const bool on = editando();
     if (m_dm)
-        ignorandoErrores([&] { m_dm->TPlan.post(); });
+        ignorarErrores([&] { m_dm->TPlan.post(); });
     if (m_dm)
         m_dm->TPlanAfterScroll();
     SPlan->setAutoEdit(on);
@@ -246,6 +240,7 @@ void TFPlantas::TextosIngles()
     LabMemo->setText(TabMemo->tabText(TabMemo->currentIndex()));
     if (!m_dm)
         return;
+    TabMemoChange();
     m_dm->TPlan.open();
     if (actual && !m_dm->TPlan.gotoBookmark(actual))
         QApplication::beep();
@@ -381,8 +376,8 @@ bool TFPlantas::FormCloseQuery()
     if (!Mensajes::preguntar(pregunta))
         return false;
     if (m_dm) {
-        ignorandoErrores([&] { m_dm->TPlan.post(); });
-        ignorandoErrores([&] { m_dm->TNotas.post(); });
+        ignorarErrores([&] { m_dm->TPlan.post(); });
+        ignorarErrores([&] { m_dm->TNotas.post(); });
     }
     return true;
 }
@@ -396,7 +391,7 @@ void TFPlantas::FormClose()
     if (!m_dm)
         return;
     if (editando())
-        ignorandoErrores([&] { m_dm->TPlan.post(); });
+        ignorarErrores([&] { m_dm->TPlan.post(); });
     m_dm->cerrar();
 }
 

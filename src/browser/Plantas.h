@@ -18,7 +18,6 @@ class QSplitter;
 class QStackedWidget;
 class QTabBar;
 class QTabWidget;
-class QTextEdit;
 class QToolButton;
 
 namespace yb {
@@ -28,6 +27,7 @@ class DataSource;
 class DBEdit;
 class DBGrid;
 class DBImage;
+class DBRichEdit;
 class DBText;
 class EscalaPropiedad;
 class GrupoOpciones;
@@ -94,6 +94,13 @@ public:
     void FichaChange();
     void AjustarPaneles();
 
+    // ---- monograph texts
+    void TabMemoChange();
+    void MemoChange();
+    static QString campoDeTexto(int tab, bool ingles); // the field a text tab shows
+    // The folded terms of the last full-text search, for marking them in the text.
+    std::function<QStringList()> terminosBusqueda;
+
     // ---- TDMHost
     int selPlanForm() const override;
     bool editorMode() const override { return m_ajustes.editor; }
@@ -147,7 +154,7 @@ public:
     QLabel *LabMemo;
     QPushButton *Buscar;
     QTabBar *TabMemo;
-    QTextEdit *Memo;
+    DBRichEdit *Memo;
     QWidget *PanClase, *PanSubClase;
     QPushButton *BotClase, *BotSubClase;
     DBText *DBText1, *DBText2;
@@ -161,7 +168,7 @@ public:
     QToolButton *Mas, *Menos, *Modificar;
     QWidget *PanLogoRec, *PanInstrUna;
     QLabel *Image2, *ImVolver, *LabAtras;
-    DataSource *SPlan, *SRel, *SRelSint, *SRelComp, *SRelFormPl, *SRelPlForm, *SFuentes;
+    DataSource *SPlan, *SRel, *SRelSint, *SRelComp, *SRelFormPl, *SRelPlForm, *SFuentes, *SNotas;
 
 signals:
     // The first showing has run (also when it stopped at an error).

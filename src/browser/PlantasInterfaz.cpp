@@ -6,6 +6,7 @@
 #include "browser/Plantas.h"
 #include "dbwidgets/DBControls.h"
 #include "dbwidgets/DBGrid.h"
+#include "dbwidgets/DBRichEdit.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -19,7 +20,6 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -401,9 +401,8 @@ QWidget *TFPlantas::construirTexto()
     for (const char *tab : {"Descripción", "Advertencias", "Botica", "Notas", "Aplicación"})
         TabMemo->addTab(QString::fromUtf8(tab));
     memo->addWidget(TabMemo);
-    Memo = named(new QTextEdit(PanMemo), "Memo");
+    Memo = named(new DBRichEdit(PanMemo), "Memo");
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo->setReadOnly(true);
     memo->addWidget(Memo, 1);
 
     const auto barraClase = [&](const char *panelName, const char *buttonName, const QString &text,

@@ -18,15 +18,6 @@
 namespace yb {
 namespace {
 
-template <typename F>
-void ignorandoErrores(F &&paso)
-{
-    try {
-        paso();
-    } catch (const DbError &) {
-    }
-}
-
 // Letters a to z in capitals; nothing else changes.
 QString mayusculasAscii(QString texto)
 {
@@ -127,7 +118,7 @@ void TFPlantas::BotBusSinonClick()
 {
     const QString tecleado = LabBus->text();
     Cursor &plan = m_dm->TPlan;
-    ignorandoErrores([&] { plan.locate({QStringLiteral("Clave")}, {m_plantaSinonimo}); });
+    ignorarErrores([&] { plan.locate({QStringLiteral("Clave")}, {m_plantaSinonimo}); });
     Mensajes::informar(QStringLiteral("%1 = %2").arg(tecleado, mayusculasAscii(plan.asString(u"PinYin"))));
     limpiarBusqueda();
 }
@@ -138,7 +129,7 @@ void TFPlantas::SelPlanFormClick()
 {
     const Cursor::Bookmark actual = m_dm->TPlan.bookmark();
     ComponerFiltro();
-    ignorandoErrores([&] { m_dm->TPlan.gotoBookmark(actual); });
+    ignorarErrores([&] { m_dm->TPlan.gotoBookmark(actual); });
     GrNom->setFocus();
 }
 

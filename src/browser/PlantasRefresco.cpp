@@ -7,6 +7,7 @@
 #include "browser/Plantas.h"
 #include "dbwidgets/DBControls.h"
 #include "dbwidgets/DBGrid.h"
+#include "dbwidgets/DBRichEdit.h"
 #include "dbwidgets/DataSource.h"
 
 #include <QLabel>
@@ -28,6 +29,15 @@ void TFPlantas::conectar()
     connect(Modificar, &QToolButton::toggled, this, [this] { ModificarClick(); });
     connect(CBIdioma, &QComboBox::activated, this, [this] { CBIdiomaChange(); });
     connect(Ficha, &QTabWidget::currentChanged, this, [this] { FichaChange(); });
+    connect(TabMemo, &QTabBar::currentChanged, this, [this] {
+        if (m_mostrada)
+            TabMemoChange();
+    });
+    connect(Memo, &DBRichEdit::cargado, this, &TFPlantas::MemoChange);
+    connect(Memo, &QTextEdit::textChanged, this, [this] {
+        if (m_filtroBusqueda)
+            MemoChange(); // marks follow the text as it is typed
+    });
     connect(Splitter5, &QSplitter::splitterMoved, this, [this] { AjustarPaneles(); });
     for (QSplitter *s : {Splitter2, Splitter5, Splitter7})
         connect(s, &QSplitter::splitterMoved, this, [this] {

@@ -6,15 +6,6 @@ namespace {
 const QString kPlantas = QStringLiteral("Plantas");
 
 // Runs a step whose errors are ignored: the rest of the work still runs.
-template <typename F>
-void ignoringErrors(F &&step)
-{
-    try {
-        step();
-    } catch (const DbError &) {
-    }
-}
-
 } // namespace
 
 TDM::TDM(Database &db, const QStringList &listaEsp)
@@ -160,7 +151,7 @@ Cursor::PostErrorAction TDM::TRelPostError(Cursor &cursor, const DbError &)
     cursor.close();
     cursor.setMasterLink(&TPlan, {QStringLiteral("Orden")});
     cursor.open();
-    ignoringErrors([&] {
+    ignorarErrores([&] {
         if (position > 0 && position <= cursor.recordCount())
             cursor.setRecNo(position);
     });
@@ -186,7 +177,7 @@ void TDM::TPlanAfterScroll()
     m_host->showPhotoArea(!TPlan.isNull(u"Foto1"), isFormula);
 
     // 2. Page captions, first photo, name rows: one block; an error ends the block only.
-    ignoringErrors([&] {
+    ignorarErrores([&] {
         const auto caption = [&](int message, Cursor &c) {
             return QStringLiteral("%1: %2").arg(mensaje(message)).arg(c.recordCount());
         };
@@ -212,7 +203,7 @@ void TDM::TPlanAfterScroll()
     m_host->switchFormulaPage(isFormula);
 
     // 6. Notes row.
-    ignoringErrors([&] { refreshNotes(); });
+    ignorarErrores([&] { refreshNotes(); });
 
     // 7. Editor buttons under the pages.
     m_host->fichaChange();
@@ -222,7 +213,7 @@ void TDM::refreshNotes()
 {
     if (!TNotas.isOpen())
         return;
-    ignoringErrors([&] { TNotas.post(); });
+    ignorarErrores([&] { TNotas.post(); });
     const int clave = claveActual();
     if (TNotas.findKey({clave}))
         return;

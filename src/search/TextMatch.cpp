@@ -269,4 +269,22 @@ QStringList separarPalabras(QStringView texto)
     return palabras;
 }
 
+QList<std::pair<qsizetype, qsizetype>> ocurrencias(const QStringList &terminos, QStringView textoPlegado)
+{
+    QList<std::pair<qsizetype, qsizetype>> encontradas;
+    for (const QString &termino : terminos) {
+        if (termino.isEmpty())
+            continue;
+        // The next search starts one character after the last find, so overlaps count.
+        for (qsizetype desde = 0;;) {
+            const qsizetype en = textoPlegado.indexOf(termino, desde);
+            if (en < 0)
+                break;
+            encontradas.append({en, termino.size()});
+            desde = en + 1;
+        }
+    }
+    return encontradas;
+}
+
 } // namespace yb::Texto

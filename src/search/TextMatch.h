@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <utility>
 
 namespace yb::Texto {
 
@@ -23,6 +24,10 @@ bool contiene(QStringView termino, QStringView texto);
 bool algunTermino(const QStringList &terminos, QStringView texto);
 // True when every term occurs (true for no terms).
 bool todosLosTerminos(const QStringList &terminos, QStringView texto);
+// Every occurrence of every term in a folded text, overlapping ones too, as
+// (position, length) pairs in the order of the terms and then of the text.
+QList<std::pair<qsizetype, qsizetype>> ocurrencias(const QStringList &terminos, QStringView textoPlegado);
+
 // The words of a text (separated by spaces only), each folded, in their order.
 QStringList separarPalabras(QStringView texto);
 

@@ -12,32 +12,12 @@
 
 using namespace yb;
 
+using yb::test::alAbrirse;
+
 namespace {
 
 const QString kPista = QStringLiteral("Pulse ENTER para Aceptar o ESC para Cancelar");
 
-// Runs `action` on the edit box as soon as it is open and active, inside its modal loop. The
-// action is expected to end the box; one left open is closed, so a failing step cannot hang.
-void alAbrirse(QObject *context, std::function<void(QWidget *caja, QLineEdit *ed)> action)
-{
-    auto *timer = new QTimer(context);
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, context, [timer, action] {
-        QWidget *caja = QApplication::activeModalWidget();
-        if (!caja || caja->objectName() != QLatin1String("CajaEdicion") || !caja->isVisible() ||
-            !caja->isActiveWindow())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        QPointer<QWidget> abierta(caja);
-        action(caja, caja->findChild<QLineEdit *>(QStringLiteral("Ed")));
-        if (abierta && abierta->isVisible()) {
-            qWarning("the edit box was left open");
-            abierta->close();
-        }
-    });
-    timer->start();
-}
 
 // What the box looked like when it opened.
 struct Vista {
@@ -198,3 +178,4 @@ private slots:
 
 QTEST_MAIN(TestCajaEdicion)
 #include "tst_cajaedicion.moc"
+#include "support/Modal.h"
