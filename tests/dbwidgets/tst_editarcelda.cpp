@@ -2,6 +2,7 @@
 #include "dbwidgets/DBGrid.h"
 #include "dbwidgets/EditarCelda.h"
 #include "support/Fixture.h"
+#include "support/Modal.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -184,4 +185,3 @@ private slots:
 
 QTEST_MAIN(TestEditarCelda)
 #include "tst_editarcelda.moc"
-#include "support/Modal.h"

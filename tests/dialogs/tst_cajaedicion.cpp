@@ -1,5 +1,6 @@
 // In-place edit box: placed over the value, looks like it, Enter keeps and Esc drops what was typed.
 #include "dialogs/CajaEdicion.h"
+#include "support/Modal.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -178,4 +179,3 @@ private slots:
 
 QTEST_MAIN(TestCajaEdicion)
 #include "tst_cajaedicion.moc"
-#include "support/Modal.h"
