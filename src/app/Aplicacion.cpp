@@ -7,6 +7,7 @@
 #include "dialogs/Mensajes.h"
 #include "reference/Ventanas.h"
 #include "repertory/Ventanas.h"
+#include "search/Buscar.h"
 #include "search/Ventanas.h"
 
 #include <QApplication>
@@ -51,11 +52,15 @@ Aplicacion::Aplicacion(const QStringList &argumentos)
     crear("TFSelArch", new TFSelArch);
     crear("TFSelClase", new TFSelClase(*m_db));
     crear("TFSinonimos", new TFSinonimos);
-    crear("TFBuscar", new TFBuscar);
+    crear("TFBuscar", new TFBuscar({m_db.get(), &m_dm->tagBits, [a = &m_ajustes] { return a->ingles; },
+                                    [p = m_plantas.get()] { return p->editorMode(); },
+                                    [p = m_plantas.get()] { p->ComponerFiltro(); }}));
     crear("TFFiltroProp", new TFFiltroProp);
     crear("TFFuentes", new TFFuentes);
     crear("TFCalco", new TFCalco(m_plantas.get()));
 
+    if (auto *buscar = dynamic_cast<TFBuscar *>(m_plantas->ventana(QStringLiteral("TFBuscar"))))
+        m_plantas->terminosBusqueda = [buscar] { return buscar->terminos(); };
     if (auto *selClase = dynamic_cast<TFSelClase *>(m_plantas->ventana(QStringLiteral("TFSelClase")))) {
         TFPlantas *plantas = m_plantas.get();
         TDM *dm = m_dm.get();

@@ -31,6 +31,7 @@ class DBRichEdit;
 class DBText;
 class EscalaPropiedad;
 class GrupoOpciones;
+class TFBuscar;
 class TFCalco;
 class TFSelClase;
 
@@ -83,6 +84,7 @@ public:
     void GrNomExit();
     void GrNomCellClick();
     void BotBusSinonClick();
+    void BuscarClick();
     void ComponerFiltro();
     // Narrows the list to a class, or to a sub-class (0: none), and composes the filter.
     void filtrarPorClase(int clase, int subClase);
@@ -199,6 +201,7 @@ private:
     bool campoSoloLectura(QObject *watched, QEvent *event);
     TFCalco *calco() const;
     TFSelClase *selClase() const;
+    TFBuscar *buscar() const;
     void cargarImagenInglesa(QLabel *destino, const QString &archivo);
     void informarError(const QString &mensaje);
 

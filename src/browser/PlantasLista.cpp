@@ -6,6 +6,7 @@
 #include "browser/GrupoOpciones.h"
 #include "browser/Plantas.h"
 #include "browser/SelClase.h"
+#include "search/Buscar.h"
 #include "dbwidgets/DBControls.h"
 #include "dbwidgets/DBGrid.h"
 #include "dialogs/Mensajes.h"
@@ -32,6 +33,8 @@ QString mayusculasAscii(QString texto)
 TFCalco *TFPlantas::calco() const { return dynamic_cast<TFCalco *>(ventana(QStringLiteral("TFCalco"))); }
 
 TFSelClase *TFPlantas::selClase() const { return dynamic_cast<TFSelClase *>(ventana(QStringLiteral("TFSelClase"))); }
+
+TFBuscar *TFPlantas::buscar() const { return dynamic_cast<TFBuscar *>(ventana(QStringLiteral("TFBuscar"))); }
 
 // ---- typed search ------------------------------------------------------------------
 
@@ -193,6 +196,18 @@ void TFPlantas::BotSubClaseClick()
         return;
     }
     filtrarPorClase(m_claveClase, clave);
+}
+
+// The full-text search: its window fills the search-hit set; the list shows
+// only the hits while the search filter is on, which OK turns on and Cancel off.
+void TFPlantas::BuscarClick()
+{
+    TFBuscar *ventanaBusqueda = buscar();
+    if (!ventanaBusqueda)
+        return;
+    m_filtroBusqueda = ventanaBusqueda->ejecutar();
+    ComponerFiltro();
+    GrNom->setFocus();
 }
 
 QList<QWidget *> TFPlantas::PintarCalco() const

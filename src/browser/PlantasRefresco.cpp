@@ -51,6 +51,7 @@ void TFPlantas::conectar()
     connect(BotClase, &QPushButton::clicked, this, &TFPlantas::BotClaseClick);
     connect(BotSubClase, &QPushButton::clicked, this, &TFPlantas::BotSubClaseClick);
     connect(BotBusSinon, &QPushButton::clicked, this, &TFPlantas::BotBusSinonClick);
+    connect(Buscar, &QPushButton::clicked, this, &TFPlantas::BuscarClick);
     connect(GrNom, &QAbstractItemView::clicked, this, &TFPlantas::GrNomCellClick);
     m_camposSoloLectura = {EdPinYin, Ed[0], Ed[1], Ed[2], Ed[3], DBEdit1, DBEdit3, DBEdit5, DBEdit6, DBText1, DBText2};
     for (QWidget *w : std::as_const(m_camposSoloLectura))
@@ -104,6 +105,7 @@ void TFPlantas::ComponerFiltro()
         overlay->setPintar(m_filtroEnVigor ? TFCalco::Pintar([this] { return PintarCalco(); }) : nullptr);
         overlay->setEnVigor(m_filtroEnVigor);
     }
+    MemoChange(); // the search's marks appear or go with its filter
 }
 
 // ---- refresh steps ---------------------------------------------------------------

@@ -2,12 +2,6 @@
 
 namespace yb {
 
-TFBuscar::TFBuscar(QWidget *parent) : TVentana(parent)
-{
-    setObjectName(QStringLiteral("FBuscar"));
-    setWindowTitle(QStringLiteral("Yerbalia"));
-}
-
 TFFiltroProp::TFFiltroProp(QWidget *parent) : TVentana(parent)
 {
     setObjectName(QStringLiteral("FFiltroProp"));

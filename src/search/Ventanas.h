@@ -4,12 +4,6 @@
 
 namespace yb {
 
-// The full-text search window.
-class TFBuscar : public TVentana {
-public:
-    explicit TFBuscar(QWidget *parent = nullptr);
-};
-
 // The properties filter window.
 class TFFiltroProp : public TVentana {
 public:
