@@ -10,9 +10,21 @@ namespace yb {
 // runs, fifteen decimal integers, one per line, lines ended by CR LF.
 struct ConfigDat {
     enum Line {
-        Left, Top, Width, Height, PanFicHeight, PanIzqWidth, PanCenWidth,
-        UsosLeft, UsosTop, UsosWidth, UsosHeight, UsosPanIzqWidth, UsosPanPlantasHeight,
-        ColorScheme, TextSize,
+        Left,
+        Top,
+        Width,
+        Height,
+        PanFicHeight,
+        PanIzqWidth,
+        PanCenWidth,
+        UsosLeft,
+        UsosTop,
+        UsosWidth,
+        UsosHeight,
+        UsosPanIzqWidth,
+        UsosPanPlantasHeight,
+        ColorScheme,
+        TextSize,
         LineCount
     };
 

@@ -10,9 +10,11 @@ namespace yb::Rtf {
 // True when the text is RTF ("{\rtf" after optional white space).
 bool esRtf(QStringView texto);
 
-// The text a reader sees: RTF turned into plain text (paragraphs as "\n",
-// code-page escapes and \u characters decoded, destinations such as font
-// tables skipped); a text that is not RTF is returned as it is. Never fails.
+// The text a reader sees: RTF turned into plain text (paragraphs and line
+// breaks as "\n", tabs as "\t", code-page escapes and \u characters decoded,
+// destinations such as font tables skipped; the mark that ends the last
+// paragraph adds no line); a text that is not RTF is returned as it is.
+// One pass over the text, no document. Never fails.
 QString textoPlano(QStringView texto);
 
 // Fills a document with the RTF's text and styles (bold, italic, underline,
