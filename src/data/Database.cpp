@@ -98,6 +98,8 @@ bool Statement::step()
     m_db.fail(rc, m_sql);
 }
 
+void Statement::reset() { sqlite3_reset(m_stmt); }
+
 qint64 Statement::int64(int column) const { return sqlite3_column_int64(m_stmt, column); }
 
 bool Statement::isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }

@@ -27,7 +27,14 @@ public:
     void bind(int index, const QVariant &value); // 1-based
     void bindAll(const QVariantList &values);
     bool step(); // true while there is a row; throws DbError on failure
-    void exec() { while (step()) {} }
+    // Runs to the end and makes the statement ready to be bound and run again.
+    void exec()
+    {
+        while (step()) {
+        }
+        reset();
+    }
+    void reset();
 
     qint64 int64(int column) const;
     bool isNull(int column) const;

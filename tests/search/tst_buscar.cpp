@@ -187,6 +187,36 @@ private slots:
         QCOMPARE(pasos.last(), std::pair(kFilas, kFilas));
     }
 
+    void muchasFilasSeBuscanEnDosMitades()
+    {
+        // Past a thousand rows the search splits the rows between two connections.
+        TempDatabase t;
+        try {
+            Database::Transaction tx(*t);
+            Statement insertar(*t, "INSERT INTO Plantas (Clave, EsFormula, PinYin, Descripcion, Orden) "
+                                   "VALUES (?, 0, ?, ?, ?)");
+            for (int clave = 1; clave <= 1500; ++clave) {
+                insertar.bind(1, clave);
+                insertar.bind(2, QString("Hierba %1").arg(clave));
+                insertar.bind(3, clave % 7 == 0 ? QString("{\\rtf1\\ansi Seca la humedad y la ra\\'edz\\par}")
+                                                : QString("{\\rtf1\\ansi Tonifica el qi\\par}"));
+                insertar.bind(4, clave);
+                insertar.exec();
+            }
+            tx.commit();
+        } catch (const DbError &e) {
+            QFAIL(qPrintable(e.message()));
+        }
+        TTagBits hits;
+        int ultimo = -1;
+        yb::buscarTexto(*t, {"RAIZ"}, false, false, false, hits, [&](int hecho, int) { ultimo = hecho; });
+        QList<int> esperadas;
+        for (int clave = 7; clave <= 1500; clave += 7)
+            esperadas << clave;
+        QCOMPARE(claves(hits), esperadas);
+        QCOMPARE(ultimo, 1500);
+    }
+
     void campos()
     {
         QCOMPARE(camposDeBusqueda(false, false).join(u','),
