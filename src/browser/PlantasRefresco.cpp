@@ -33,11 +33,7 @@ void TFPlantas::conectar()
         if (m_mostrada)
             TabMemoChange();
     });
-    connect(Memo, &DBRichEdit::cargado, this, &TFPlantas::MemoChange);
-    connect(Memo, &QTextEdit::textChanged, this, [this] {
-        if (m_filtroBusqueda)
-            MemoChange(); // marks follow the text as it is typed
-    });
+
     connect(Splitter5, &QSplitter::splitterMoved, this, [this] { AjustarPaneles(); });
     for (QSplitter *s : {Splitter2, Splitter5, Splitter7})
         connect(s, &QSplitter::splitterMoved, this, [this] {

@@ -1,6 +1,7 @@
 // The monograph text panel: which text each tab shows, and the marks of the
 // full-text search's terms over it.
 #include "browser/Plantas.h"
+#include "browser/ResaltadorBusqueda.h"
 #include "dbwidgets/DBRichEdit.h"
 #include "dbwidgets/DataSource.h"
 #include "search/TextMatch.h"
@@ -40,22 +41,9 @@ void TFPlantas::TabMemoChange()
 
 void TFPlantas::MemoChange()
 {
-    if (!m_filtroBusqueda || !terminosBusqueda) {
-        Memo->setMarcas({});
-        return;
-    }
-    QTextCharFormat marca;
-    marca.setFontWeight(QFont::Bold);
-    marca.setFontUnderline(true);
-    QList<QTextEdit::ExtraSelection> marcas;
-    const QString plegado = Texto::plegar(Memo->document()->toPlainText());
-    for (const auto &[en, largo] : Texto::ocurrencias(terminosBusqueda(), plegado)) {
-        QTextCursor c(Memo->document());
-        c.setPosition(int(en));
-        c.setPosition(int(en + largo), QTextCursor::KeepAnchor);
-        marcas.append({c, marca});
-    }
-    Memo->setMarcas(marcas); // display only: the stored text never sees them
+    if (!m_resaltador)
+        m_resaltador = new ResaltadorBusqueda(Memo->document());
+    m_resaltador->setTerminos(m_filtroBusqueda && terminosBusqueda ? terminosBusqueda() : QStringList());
 }
 
 } // namespace yb

@@ -8,7 +8,7 @@ namespace yb {
 
 // A rich-text editor bound to a Memo field stored as RTF: it shows the
 // current record's text and, while the data source lets controls edit,
-// stores what is typed as RTF. Marks set with setMarcas are display only.
+// stores what is typed as RTF.
 class DBRichEdit : public QTextEdit {
     Q_OBJECT
 public:
@@ -18,9 +18,6 @@ public:
     void setDataSource(DataSource *source) { m_link.setDataSource(source); }
     void setDataField(const QString &field) { m_link.setField(field); }
     QString dataField() const { return m_link.field(); }
-
-    // Formatting laid over the text without changing it (search marks).
-    void setMarcas(const QList<QTextEdit::ExtraSelection> &marcas) { setExtraSelections(marcas); }
 
 signals:
     // The text was loaded again: another record, another field, or a change from elsewhere.

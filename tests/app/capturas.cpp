@@ -9,7 +9,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextStream>
+#include <QTimer>
 
 using namespace yb;
 
@@ -33,7 +36,19 @@ int main(int argc, char **argv)
     w.findChild<QAbstractButton *>(QStringLiteral("SelPlanForm_0"))->click();
     w.filtrarPorClase(app.dm().TPlan.asInt(u"KClase"), 0);
     QTest::qWait(400); // the overlay comes back once the window has settled
-    const bool ok = w.grab().save(QDir(salida).filePath(QStringLiteral("filtered-list.png")));
+    bool ok = w.grab().save(QDir(salida).filePath(QStringLiteral("filtered-list.png")));
+
+    // A full-text search for "raíz" and "qi": the hits listed, the terms marked in the text.
+    w.VerTodoClick();
+    QTimer::singleShot(0, [] {
+        QWidget *buscar = QApplication::activeModalWidget();
+        buscar->findChild<QPlainTextEdit *>(QStringLiteral("Memo"))->setPlainText(QStringLiteral("raíz\nqi"));
+        buscar->findChild<QPushButton *>(QStringLiteral("Aceptar"))->click();
+    });
+    w.BuscarClick();
+    app.dm().TPlan.locate({QStringLiteral("PinYin")}, {QStringLiteral("Ren Shen")});
+    QTest::qWait(400);
+    ok = w.grab().save(QDir(salida).filePath(QStringLiteral("marked-monograph.png"))) && ok;
     w.hide();
     return ok ? 0 : 1;
 }

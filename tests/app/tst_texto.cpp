@@ -1,10 +1,17 @@
 // The monograph text panel: tabs and fields by mode and language, who may
 // type where, storing on a change of tab or record, and the search marks.
+#include "browser/ResaltadorBusqueda.h"
 #include "dbwidgets/DBRichEdit.h"
 #include "formats/Rtf.h"
 #include "support/AppFixture.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -112,6 +119,41 @@ private slots:
         QCOMPARE(r.memo()->toPlainText().trimmed(), QString("Tonifica el qi"));
         QCOMPARE(r.app->dm().TPlan.state(), Cursor::State::Browse);
         QCOMPARE(r.stored("Plantas", "Descripcion", 1), before);
+    }
+
+    void searchMarksAccentedAndOverlappingOccurrences()
+    {
+        DataDir d;
+        {
+            auto db = Database::open(d.dir.path());
+            Statement s(*db, "UPDATE Plantas SET Descripcion = ? WHERE Clave = 1");
+            s.bind(1, QString("{\\rtf1\\ansi La ra\\'edz seca. AAA y Ra\\'edz.\\par}"));
+            s.exec();
+        }
+        Texto r({"Bai Zhu"});
+        QTimer::singleShot(0, [&] {
+            QWidget *ventana = QApplication::activeModalWidget();
+            QVERIFY(ventana);
+            ventana->findChild<QPlainTextEdit *>("Memo")->setPlainText("raíz\naa");
+            QTest::mouseClick(ventana->findChild<QPushButton *>("Aceptar"), Qt::LeftButton);
+        });
+        QTest::mouseClick(r.child<QPushButton>("Buscar"), Qt::LeftButton);
+        QCOMPARE(r.current(), QString("Bai Zhu"));
+        const QString text = r.memo()->toPlainText();
+        QCOMPARE(text.trimmed(), QString("La raíz seca. AAA y Raíz."));
+        QList<std::pair<int, QString>> marks;
+        QVERIFY(r.w->resaltador());
+        for (QTextBlock b = r.memo()->document()->begin(); b.isValid(); b = b.next())
+            for (const auto &[en, largo] : r.w->resaltador()->marcas(b))
+                marks << std::pair{b.position() + en, text.mid(b.position() + en, largo)};
+        const int aaa = int(text.indexOf("AAA"));
+        QCOMPARE(marks, (QList<std::pair<int, QString>>{{3, "raíz"}, {int(text.indexOf("Raíz")), "Raíz"},
+                                                         {aaa, "AA"}, {aaa + 1, "AA"}}));
+        // Display only: the stored text has no trace of the marks.
+        QVERIFY(!r.stored("Plantas", "Descripcion", 1).contains("\\b"));
+        QVERIFY(!r.stored("Plantas", "Descripcion", 1).contains("\\ul"));
+        QTest::mouseClick(r.child<QPushButton>("VerTodo"), Qt::LeftButton);
+        QVERIFY(r.w->resaltador()->marcas(r.memo()->document()->begin()).isEmpty());
     }
 
     void changedTextIsStoredOnAChangeOfTab()
