@@ -21,20 +21,10 @@ using bench::duration;
 using bench::Plain;
 using bench::Samples;
 using bench::Stopwatch;
+using bench::err;
+using bench::out;
 
 namespace {
-
-QTextStream &out()
-{
-    static QTextStream s(stdout);
-    return s;
-}
-
-QTextStream &err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
 
 // One timed way of searching: returns the number of rows found.
 struct Line {

@@ -23,18 +23,6 @@ using namespace yb::bench;
 using yb::Cursor;
 using yb::Database;
 
-QTextStream &out()
-{
-    static QTextStream s(stdout);
-    return s;
-}
-
-QTextStream &err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
 // What every benchmark works with, and where it puts its result lines.
 struct Context {
     Context(Database &database, int runCount) : db(database), runs(runCount) {}

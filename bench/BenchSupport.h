@@ -7,12 +7,26 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QTextStream>
 #include <algorithm>
 #include <optional>
 #include <sqlite3.h>
 #include <vector>
 
 namespace yb::bench {
+
+// Where the benchmarks print their tables and their complaints.
+inline QTextStream &out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+inline QTextStream &err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
 
 // Timings in nanoseconds; the median is what the table shows.
 struct Samples {
