@@ -141,20 +141,7 @@ int main(int argc, char **argv)
 
     try {
         QTemporaryDir temporary;
-        if (dir.isEmpty()) {
-            if (!temporary.isValid())
-                throw DbError(DbError::Code::ReadOnly, QStringLiteral("Cannot make a temporary directory."));
-            dir = temporary.path();
-        }
-        std::unique_ptr<Database> db;
-        if (QFileInfo::exists(Database::filePathIn(dir))) {
-            db = Database::open(dir);
-            out() << "Using " << db->filePath() << "\n";
-        } else {
-            Stopwatch t;
-            db = SyntheticDatabase::create(dir, SyntheticScale::scaled(scale));
-            out() << "Generated " << db->filePath() << " (scale " << scale << ") in " << duration(t.ns()) << "\n";
-        }
+        std::unique_ptr<Database> db = SyntheticDatabase::openOrGenerate(dir, scale, temporary, out());
         int filas = 0;
         {
             Statement s(*db, QStringLiteral("SELECT count(*) FROM Plantas"));

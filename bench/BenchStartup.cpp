@@ -55,12 +55,12 @@ int main(int argc, char **argv)
     parser.process(qt);
 
     QTemporaryDir temp;
-    const QString dir = parser.isSet(dirOpt) ? parser.value(dirOpt) : temp.path();
-    if (!QFileInfo::exists(Database::filePathIn(dir))) {
-        const SyntheticScale scale = SyntheticScale::scaled(parser.value(scaleOpt).toDouble());
-        out << "Generating the synthetic database in " << dir << "…\n";
-        out.flush();
-        SyntheticDatabase::create(dir, scale);
+    QString dir;
+    {
+        // The application opens the database itself: this one only finds or makes it.
+        const auto db = SyntheticDatabase::openOrGenerate(parser.value(dirOpt), parser.value(scaleOpt).toDouble(),
+                                                          temp, out);
+        dir = db->directory();
     }
     QDir::setCurrent(dir);
 

@@ -608,20 +608,7 @@ int main(int argc, char **argv)
 
     try {
         QTemporaryDir temporary;
-        if (dir.isEmpty()) {
-            if (!temporary.isValid())
-                throw yb::DbError(yb::DbError::Code::ReadOnly, QStringLiteral("Cannot make a temporary directory."));
-            dir = temporary.path();
-        }
-        std::unique_ptr<Database> db;
-        if (QFileInfo::exists(Database::filePathIn(dir))) {
-            db = Database::open(dir);
-            out() << "Using " << db->filePath() << "\n";
-        } else {
-            Stopwatch t;
-            db = yb::SyntheticDatabase::create(dir, yb::SyntheticScale::scaled(scale));
-            out() << "Generated " << db->filePath() << " (scale " << scale << ") in " << duration(t.ns()) << "\n";
-        }
+        std::unique_ptr<Database> db = yb::SyntheticDatabase::openOrGenerate(dir, scale, temporary, out());
         if (mmapMegabytes >= 0) {
             db->exec(QStringLiteral("PRAGMA mmap_size = %1").arg(qint64(mmapMegabytes) << 20));
             out() << "Trying PRAGMA mmap_size = " << mmapMegabytes << " MB\n";

@@ -1,4 +1,8 @@
 #include "SyntheticDatabase.h"
+#include <QTextStream>
+#include <QTemporaryDir>
+#include <QFileInfo>
+#include <QElapsedTimer>
 
 #include "Random.h"
 
@@ -494,6 +498,28 @@ std::unique_ptr<Database> create(const QString &directory, const SyntheticScale 
             QFile::remove(path + QLatin1String(suffix));
         throw;
     }
+    return db;
+}
+
+std::unique_ptr<Database> openOrGenerate(const QString &directory, double scale, QTemporaryDir &temporary,
+                                         QTextStream &log)
+{
+    QString dir = directory;
+    if (dir.isEmpty()) {
+        if (!temporary.isValid())
+            throw DbError(DbError::Code::ReadOnly, QStringLiteral("Cannot make a temporary directory."));
+        dir = temporary.path();
+    }
+    if (QFileInfo::exists(Database::filePathIn(dir))) {
+        auto db = Database::open(dir);
+        log << "Using " << db->filePath() << "\n";
+        return db;
+    }
+    QElapsedTimer t;
+    t.start();
+    auto db = create(dir, SyntheticScale::scaled(scale));
+    log << "Generated " << db->filePath() << " (scale " << scale << ") in " << t.elapsed() << " ms\n";
+    log.flush();
     return db;
 }
 

@@ -5,6 +5,9 @@
 #include <QString>
 #include <memory>
 
+class QTemporaryDir;
+class QTextStream;
+
 namespace yb {
 
 // How much a synthetic database holds. The defaults are the size the
@@ -33,6 +36,12 @@ namespace SyntheticDatabase {
 // seed always give the same data. Refuses to overwrite an existing database;
 // leaves no file behind on failure.
 std::unique_ptr<Database> create(const QString &directory, const SyntheticScale &scale = {});
+
+// The database a benchmark runs on: the one in `directory` when there is one,
+// else a new one at that scale generated there (in `temporary` when
+// `directory` is empty). Says on `log` which it is.
+std::unique_ptr<Database> openOrGenerate(const QString &directory, double scale, QTemporaryDir &temporary,
+                                         QTextStream &log);
 
 } // namespace SyntheticDatabase
 } // namespace yb
