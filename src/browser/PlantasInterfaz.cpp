@@ -66,6 +66,25 @@ QHBoxLayout *row(QWidget *w, int margin = 0)
     return l;
 }
 
+// A title bar: a heading that takes the width and a button at its right.
+struct BarraTitulo {
+    QWidget *barra;
+    QLabel *titulo;
+    QPushButton *boton;
+};
+
+BarraTitulo barraTitulo(QWidget *parent, const char *name, const QString &text, const char *labelName,
+                        const QString &buttonText, const char *buttonName)
+{
+    QWidget *barra = panel(parent, name);
+    auto *l = row(barra, 2);
+    QLabel *titulo = label(text, barra, labelName);
+    QPushButton *boton = button(buttonText, barra, buttonName);
+    l->addWidget(titulo, 1);
+    l->addWidget(boton);
+    return {barra, titulo, boton};
+}
+
 // A list grid as the main window uses them: no title row, whole rows, read-only.
 DBGrid *lista(QWidget *parent, const char *name)
 {
@@ -173,13 +192,11 @@ QWidget *TFPlantas::construirPropiedades()
 {
     auto *caja = new QWidget(PanIzq);
     auto *cajaLayout = column(caja);
-    auto *cabecera = panel(caja, "Panel41");
-    auto *cab = row(cabecera, 2);
-    LabFic = label(QStringLiteral("Propiedades"), cabecera, "LabFic");
-    FiltrarProp = button(QStringLiteral("Buscar"), cabecera, "FiltrarProp");
-    cab->addWidget(LabFic, 1);
-    cab->addWidget(FiltrarProp);
-    cajaLayout->addWidget(cabecera);
+    const BarraTitulo propiedades = barraTitulo(caja, "Panel41", QStringLiteral("Propiedades"), "LabFic",
+                                                QStringLiteral("Buscar"), "FiltrarProp");
+    LabFic = propiedades.titulo;
+    FiltrarProp = propiedades.boton;
+    cajaLayout->addWidget(propiedades.barra);
 
     PanProp = panel(caja, "PanProp");
     PanProp->setMinimumHeight(190);
@@ -287,12 +304,11 @@ QWidget *TFPlantas::construirNombres()
     PanIdiomas = panel(PanCen, "PanIdiomas");
     PanIdiomas->setFixedHeight(127);
     auto *idiomas = column(PanIdiomas);
-    Panel32 = panel(PanIdiomas, "Panel32");
-    auto *titulo = row(Panel32, 1);
-    Label30 = label(QStringLiteral("Idiomas"), Panel32, "Label30");
-    Sinonimos = button(QStringLiteral("Sinónimos"), Panel32, "Sinonimos");
-    titulo->addWidget(Label30, 1);
-    titulo->addWidget(Sinonimos);
+    const BarraTitulo titulo = barraTitulo(PanIdiomas, "Panel32", QStringLiteral("Idiomas"), "Label30",
+                                           QStringLiteral("Sinónimos"), "Sinonimos");
+    Panel32 = titulo.barra;
+    Label30 = titulo.titulo;
+    Sinonimos = titulo.boton;
     idiomas->addWidget(Panel32);
     // The rows keep their height; those that do not fit are cut off at the bottom.
     auto *recorte = new QScrollArea(PanIdiomas);
@@ -390,13 +406,11 @@ QWidget *TFPlantas::construirTexto()
 {
     PanMemo = panel(Splitter2, "PanMemo");
     auto *memo = column(PanMemo);
-    auto *titulo = panel(PanMemo, "Panel4");
-    auto *t = row(titulo, 2);
-    LabMemo = label(QStringLiteral("Descripción"), titulo, "LabMemo");
-    Buscar = button(QStringLiteral("Buscar"), titulo, "Buscar");
-    t->addWidget(LabMemo, 1);
-    t->addWidget(Buscar);
-    memo->addWidget(titulo);
+    const BarraTitulo titulo = barraTitulo(PanMemo, "Panel4", QStringLiteral("Descripción"), "LabMemo",
+                                           QStringLiteral("Buscar"), "Buscar");
+    LabMemo = titulo.titulo;
+    Buscar = titulo.boton;
+    memo->addWidget(titulo.barra);
     TabMemo = named(new QTabBar(PanMemo), "TabMemo");
     for (const char *tab : {"Descripción", "Advertencias", "Botica", "Notas", "Aplicación"})
         TabMemo->addTab(QString::fromUtf8(tab));
