@@ -21,6 +21,17 @@ class TestCursor : public QObject {
         db.herb("Gui Zhi Tang", QString(), true);
     }
 
+    // Result rows of a repertorization: herb key and count.
+    static void addCounts(Cursor &rep, std::initializer_list<std::pair<int, int>> rows)
+    {
+        for (auto [herb, count] : rows) {
+            rep.append();
+            rep.setValue(u"KPlanta", herb);
+            rep.setValue(u"Cant", count);
+            rep.post();
+        }
+    }
+
 private slots:
     void primaryOrderAndWalking()
     {
@@ -101,12 +112,7 @@ private slots:
         Cursor rep(*db, "Repertor");
         rep.setIndexName("PorCant");
         rep.open();
-        for (auto [herb, count] : {std::pair{1, 5}, {2, 2}, {3, 1}}) {
-            rep.append();
-            rep.setValue(u"KPlanta", herb);
-            rep.setValue(u"Cant", count);
-            rep.post();
-        }
+        addCounts(rep, {{1, 5}, {2, 2}, {3, 1}});
         rep.first();
         rep.findNearest({3}); // falling counts: the first not above 3
         QCOMPARE(rep.asInt(u"Cant"), 2);
@@ -622,12 +628,7 @@ private slots:
         Cursor rep(*db, "Repertor.DB");
         rep.setIndexName("PorCant");
         rep.open();
-        for (auto [herb, count] : {std::pair{1, 2}, {2, 5}, {3, 1}}) {
-            rep.append();
-            rep.setValue(u"KPlanta", herb);
-            rep.setValue(u"Cant", count);
-            rep.post();
-        }
+        addCounts(rep, {{1, 2}, {2, 5}, {3, 1}});
         QCOMPARE(column(rep, "Cant"), QStringList({"5", "2", "1"}));
         rep.setIndexName("");
         QVERIFY(rep.findKey({3}));
