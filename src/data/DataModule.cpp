@@ -184,8 +184,14 @@ void TDM::TPlanAfterScroll()
         m_host->setPageCaptions(caption(0, TRel), caption(1, TRelSint),
                                 isFormula ? caption(2, TRelPlForm) : caption(3, TRelFormPl), isFormula);
         m_host->firstPhoto();
+        static const QStringList nombres = [] {
+            QStringList n;
+            for (int i = 0; i <= 10; ++i)
+                n << QStringLiteral("Nom%1").arg(i);
+            return n;
+        }();
         for (int i = 0; i <= 10; ++i) {
-            const bool visible = m_host->editorMode() || TPlan.asString(QStringLiteral("Nom%1").arg(i)).size() > 1;
+            const bool visible = m_host->editorMode() || TPlan.asString(nombres[i]).size() > 1;
             m_host->setNameRowVisible(i, visible);
         }
     });
