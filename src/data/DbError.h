@@ -13,10 +13,13 @@ public:
         General,
         NotADatabase,   // the file is not a database of ours
         Corrupt,        // the database is damaged
-        ReadOnly,       // the data directory or file cannot be written
+        ReadOnly,       // the database file cannot be written
+        DirectoryReadOnly, // the data directory cannot be written
+        Busy,           // another program holds the database locked
         NoDatabase,     // there is no database file where one was expected
         AlreadyExists,  // refusing to overwrite an existing database
         NoTable,        // the table is missing
+        MissingColumn,  // a table of the file lacks one of its fields
         UnknownField,   // a field the cursor does not have
         UnknownIndex,   // an index the table does not have
         BadFilter,      // a filter expression that is not Field=Value terms
