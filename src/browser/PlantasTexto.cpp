@@ -41,9 +41,11 @@ void TFPlantas::TabMemoChange()
 
 void TFPlantas::MemoChange()
 {
-    if (!m_resaltador)
-        m_resaltador = new ResaltadorBusqueda(Memo->document());
-    m_resaltador->setTerminos(m_filtroBusqueda && terminosBusqueda ? terminosBusqueda() : QStringList());
+    const QStringList terminos = m_filtroBusqueda && terminosBusqueda ? terminosBusqueda() : QStringList();
+    if (terminos == m_terminosMarcados)
+        return;
+    m_terminosMarcados = terminos;
+    Memo->setMarcador(marcadorDeBusqueda(terminos));
 }
 
 } // namespace yb
