@@ -130,6 +130,8 @@ void TFPlantas::BotBusSinonClick()
 
 void TFPlantas::SelPlanFormClick()
 {
+    if (!m_dm->guardarLoEscrito())
+        return; // the list stays on the record whose typing is not stored yet
     const Cursor::Bookmark actual = m_dm->TPlan.bookmark();
     ComponerFiltro();
     ignorarErrores([&] { m_dm->TPlan.gotoBookmark(actual); });
@@ -160,7 +162,7 @@ void TFPlantas::BotClaseClick()
         plan.edit();
         plan.setValue(u"KClase", clave);
         plan.setValue(u"KSubClase", QVariant());
-        plan.post();
+        m_dm->guardarLoEscrito();
         return;
     }
     if (clave == 0)
@@ -192,7 +194,7 @@ void TFPlantas::BotSubClaseClick()
     if (editando()) {
         plan.edit();
         plan.setValue(u"KSubClase", clave);
-        plan.post();
+        m_dm->guardarLoEscrito();
         return;
     }
     filtrarPorClase(m_claveClase, clave);
@@ -203,8 +205,8 @@ void TFPlantas::BotSubClaseClick()
 void TFPlantas::BuscarClick()
 {
     TFBuscar *ventanaBusqueda = buscar();
-    if (!ventanaBusqueda)
-        return;
+    if (!ventanaBusqueda || !m_dm->guardarLoEscrito())
+        return; // a search would leave the record whose typing is not stored yet
     m_filtroBusqueda = ventanaBusqueda->ejecutar();
     ComponerFiltro();
     GrNom->setFocus();
