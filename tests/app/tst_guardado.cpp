@@ -10,7 +10,11 @@
 #include "support/Fallos.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QTabBar>
+#include <QTimer>
 #include <optional>
 
 using namespace yb;
@@ -238,6 +242,34 @@ private slots:
         QVERIFY(!g.shown(notas).contains("Zq"));
         QTest::keyClick(g.r->child<QWidget>("GrNom"), Qt::Key_Up);
         QVERIFY(g.shown(notas).contains("Zq"));
+    }
+
+    // A class chosen for the record goes through the same routine as the typing.
+    void classChosenWhileLockedIsStoredLater()
+    {
+        Guardado g;
+        g.empezar(Fallo::Bloqueo, true);
+        Cursor &plan = g.r->app->dm().TPlan;
+        QVERIFY(plan.locate({"PinYin"}, {"Ren Shen"}));
+        g.averiar();
+        QTimer::singleShot(0, [] {
+            QWidget *picker = QApplication::activeModalWidget();
+            QVERIFY(picker);
+            QVERIFY(picker->findChild<DBGrid *>("Gr")->dataSource()->cursor()->locate({"NomEsp"}, {"Tónicos"}));
+            QTest::mouseClick(picker->findChild<QPushButton *>("Aceptar"), Qt::LeftButton);
+        });
+        {
+            Mensajes::Script script({Respuesta::Ok});
+            QTest::mouseClick(g.r->child<QPushButton>("BotClase"), Qt::LeftButton);
+            QCOMPARE(script.texts().size(), 1);
+            QVERIFY(script.texts()[0].startsWith(kNoGuardado));
+        }
+        QCOMPARE(g.r->child<QLabel>("DBText1")->text(), QString("Tónicos"));
+        const Campo clase{"DBText1", -1, "Plantas", "KClase"};
+        QCOMPARE(g.stored(clase, 3), QString());
+        g.reparar();
+        QTest::keyClick(g.r->child<QWidget>("GrNom"), Qt::Key_Up);
+        QCOMPARE(g.stored(clase, 3), QString("1"));
     }
 
     void messageIsInTheInterfaceLanguage()
