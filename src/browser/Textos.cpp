@@ -219,16 +219,15 @@ QString noSeGuardo(const DbError &error, bool ingles)
 
 QString textoNoGuardado(const DbError &error, bool ingles)
 {
-    return noSeGuardo(error, ingles)
-        + (ingles ? QStringLiteral("\r\nIt stays on screen, on its record; try again later.")
-                  : QStringLiteral("\r\nSigue en pantalla, en su ficha; vuelva a intentarlo más tarde."));
+    return noSeGuardo(error, ingles) +
+           (ingles ? QStringLiteral("\r\nIt stays on screen, on its record; try again later.")
+                   : QStringLiteral("\r\nSigue en pantalla, en su ficha; vuelva a intentarlo más tarde."));
 }
 
 QString preguntaSeguirSinGuardar(const DbError &error, bool ingles)
 {
-    return noSeGuardo(error, ingles)
-        + (ingles ? QStringLiteral("\r\nStay in Yerbalia so as not to lose it?")
-                  : QStringLiteral("\r\n¿Seguir en Yerbalia para no perderlo?"));
+    return noSeGuardo(error, ingles) + (ingles ? QStringLiteral("\r\nStay in Yerbalia so as not to lose it?")
+                                               : QStringLiteral("\r\n¿Seguir en Yerbalia para no perderlo?"));
 }
 
 } // namespace yb

@@ -58,8 +58,8 @@ void FormatosVista::escalarTamanos()
             escalado.setProperty(QTextFormat::FontPixelSize,
                                  qRound(propio.intProperty(QTextFormat::FontPixelSize) * m_escala));
         } else {
-            const qreal puntos = propio.hasProperty(QTextFormat::FontPointSize) ? propio.fontPointSize()
-                                                                                 : base.pointSizeF();
+            const qreal puntos =
+                propio.hasProperty(QTextFormat::FontPointSize) ? propio.fontPointSize() : base.pointSizeF();
             if (puntos <= 0)
                 continue;
             escalado.setFontPointSize(puntos * m_escala);

@@ -8,11 +8,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
-#include <QTabBar>
 #include <QToolButton>
+#include <optional>
 
 using namespace yb;
 using namespace yb::test;
@@ -118,6 +119,18 @@ const char *const kRtfAjeno =
     "{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1{\\pntxtb\\'b7}}\\fi-360\\li720 Seca la ra\\'edz\\par\r\n"
     "\\pard\\f0\\fs20\\cf1 La ra\\'edz seca y la tos.\\par\r\n}";
 
+// Bai Zhu's notes hold an outside RTF, shown on the notes tab.
+struct NotaAjena {
+    DataDir d;
+    std::optional<Texto> r;
+    NotaAjena()
+    {
+        storeText(d, "Notas", "Memo", 1, kRtfAjeno);
+        r.emplace(QStringList{"Bai Zhu"});
+        r->tabs()->setCurrentIndex(3);
+    }
+};
+
 } // namespace
 
 class TestTexto : public QObject {
@@ -215,8 +228,8 @@ private slots:
         QCOMPARE(text.trimmed(), QString("La raíz seca. AAA y Raíz."));
         // On screen: the two overlapping occurrences of AA mark all of AAA.
         const int aaa = int(text.indexOf("AAA"));
-        QCOMPARE(r.laidOutMarks(), (QList<std::pair<int, QString>>{{3, "raíz"}, {aaa, "AAA"},
-                                                                   {int(text.indexOf("Raíz")), "Raíz"}}));
+        QCOMPARE(r.laidOutMarks(),
+                 (QList<std::pair<int, QString>>{{3, "raíz"}, {aaa, "AAA"}, {int(text.indexOf("Raíz")), "Raíz"}}));
         // Display only: the stored text has no trace of the marks.
         QVERIFY(!r.stored("Plantas", "Descripcion", 1).contains("\\b"));
         QVERIFY(!r.stored("Plantas", "Descripcion", 1).contains("\\ul"));
@@ -285,10 +298,8 @@ private slots:
 
     void typedChangeOfAnOutsideRtfNoteIsStored()
     {
-        DataDir d;
-        storeText(d, "Notas", "Memo", 1, kRtfAjeno);
-        Texto r({"Bai Zhu"});
-        r.tabs()->setCurrentIndex(3);
+        NotaAjena n;
+        Texto &r = *n.r;
         r.search("qi");
         QCOMPARE(r.current(), QString("Bai Zhu"));
         r.typeInMemo(" Nuevo.");
@@ -300,10 +311,8 @@ private slots:
 
     void undoingEveryChangeGivesBackTheStoredBytes()
     {
-        DataDir d;
-        storeText(d, "Notas", "Memo", 1, kRtfAjeno);
-        Texto r({"Bai Zhu"});
-        r.tabs()->setCurrentIndex(3);
+        NotaAjena n;
+        Texto &r = *n.r;
         r.typeInMemo("xy");
         QCOMPARE(r.app->dm().TNotas.state(), Cursor::State::Edit);
         QTest::keyClick(r.memo(), Qt::Key_Z, Qt::ControlModifier);

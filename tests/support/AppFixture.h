@@ -20,7 +20,8 @@ struct DataDir {
     QString previous = QDir::currentPath();
 
     explicit DataDir(const QString &inside = {})
-        : dir(inside.isEmpty() ? QDir::tempPath() + QStringLiteral("/yerbalia-XXXXXX") : inside + QStringLiteral("/datos-XXXXXX"))
+        : dir(inside.isEmpty() ? QDir::tempPath() + QStringLiteral("/yerbalia-XXXXXX")
+                               : inside + QStringLiteral("/datos-XXXXXX"))
     {
         {
             auto db = Database::create(dir.path());
