@@ -145,6 +145,8 @@ void TFPlantas::BotBusSinonClick()
 
 void TFPlantas::SelPlanFormClick()
 {
+    if (!m_dm->guardarLoEscrito())
+        return; // the list stays on the record whose typing is not stored yet
     const Cursor::Bookmark actual = m_dm->TPlan.bookmark();
     ComponerFiltro();
     ignorarErrores([&] { m_dm->TPlan.gotoBookmark(actual); });
@@ -175,7 +177,7 @@ void TFPlantas::BotClaseClick()
         plan.edit();
         plan.setValue(u"KClase", clave);
         plan.setValue(u"KSubClase", QVariant());
-        plan.post();
+        m_dm->guardarLoEscrito();
         return;
     }
     if (clave == 0)
@@ -207,7 +209,7 @@ void TFPlantas::BotSubClaseClick()
     if (editando()) {
         plan.edit();
         plan.setValue(u"KSubClase", clave);
-        plan.post();
+        m_dm->guardarLoEscrito();
         return;
     }
     filtrarPorClase(m_claveClase, clave);
@@ -218,8 +220,8 @@ void TFPlantas::BotSubClaseClick()
 void TFPlantas::BuscarClick()
 {
     TFBuscar *ventanaBusqueda = buscar();
-    if (!ventanaBusqueda)
-        return;
+    if (!ventanaBusqueda || !m_dm->guardarLoEscrito())
+        return; // a search would leave the record whose typing is not stored yet
     m_filtroBusqueda = ventanaBusqueda->ejecutar();
     ComponerFiltro();
     GrNom->setFocus();

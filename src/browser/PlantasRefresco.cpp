@@ -69,6 +69,8 @@ void TFPlantas::CBIdiomaChange()
 
 void TFPlantas::ComponerFiltro()
 {
+    if (!m_dm->guardarLoEscrito())
+        return; // the list stays on the record whose typing is not stored yet
     TFCalco *overlay = calco();
     if (overlay)
         overlay->setEnVigor(false);
