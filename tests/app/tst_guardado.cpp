@@ -96,7 +96,8 @@ struct Guardado {
             r->child<QTabBar>("TabMemo")->setCurrentIndex(c.tab);
         QWidget *w = control(c);
         w->setFocus();
-        QTest::keyClick(w, Qt::Key_End, Qt::ControlModifier);
+        // To the end of the text: Control+End in a memo, End in a one-line box.
+        QTest::keyClick(w, Qt::Key_End, c.tab >= 0 ? Qt::ControlModifier : Qt::NoModifier);
         QTest::keyClicks(w, text);
     }
     QString stored(const Campo &c, int key) const
