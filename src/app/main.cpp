@@ -1,11 +1,13 @@
 // Yerbalia: the herb and formula browser. The working directory is the data directory.
 #include "app/Aplicacion.h"
 #include "browser/Plantas.h"
+#include "browser/TextosError.h"
 #include "dialogs/CajaError.h"
 #include "dialogs/Mensajes.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -21,7 +23,7 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const yb::DbError &e) {
-            yb::CajaError::mostrar(e.message());
+            yb::CajaError::mostrar(yb::textoError(e, QDir::currentPath(), yb::Mensajes::english()));
             return false;
         }
     }
