@@ -15,6 +15,7 @@
 #include "dbwidgets/DataSource.h"
 #include "dialogs/CajaError.h"
 #include "dialogs/Mensajes.h"
+#include "dialogs/Pantalla.h"
 #include "formats/Rutas.h"
 
 #include <QApplication>
@@ -24,7 +25,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -282,13 +282,8 @@ void TFPlantas::LeerConfig()
 {
     m_config = ConfigDat();
     m_config.read(rutaConfig());
-    resize(m_config[ConfigDat::Width], m_config[ConfigDat::Height]);
     // Always centred on the first showing, whatever place was stored.
-    if (const QScreen *pantalla = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        QRect marco = frameGeometry();
-        marco.moveCenter(pantalla->availableGeometry().center());
-        move(marco.topLeft());
-    }
+    colocarEnPantalla(this, {m_config[ConfigDat::Width], m_config[ConfigDat::Height]});
     const int izq = m_config[ConfigDat::PanIzqWidth];
     Splitter5->setSizes({izq, std::max(1, width() - izq)});
     const int cen = m_config[ConfigDat::PanCenWidth];

@@ -7,6 +7,7 @@
 #include "dbwidgets/DBGrid.h"
 #include "dialogs/CajaError.h"
 #include "dialogs/MensajesScript.h"
+#include "repertory/Ventanas.h"
 #include "support/AppFixture.h"
 #include "support/Modal.h"
 #include "support/Montaje.h"
@@ -551,6 +552,73 @@ private slots:
         Mensajes::setEnglish(false);
         QCOMPARE(errores, QStringList{texto.arg(nativa(ruta))});
         QCOMPARE(leer(ruta), antes);
+    }
+
+    // Sizes and places from Config.Dat that do not fit the screen are brought onto it.
+    void storedGeometryIsBroughtOntoTheScreen_data()
+    {
+        QTest::addColumn<QList<int>>("valores");
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto conVentanas = [](int w, int h, int uLeft, int uTop, int uW, int uH) {
+            QList<int> v = config(1, 10, w, h);
+            v[ConfigDat::UsosLeft] = uLeft;
+            v[ConfigDat::UsosTop] = uTop;
+            v[ConfigDat::UsosWidth] = uW;
+            v[ConfigDat::UsosHeight] = uH;
+            return v;
+        };
+        QTest::newRow("huge") << conVentanas(100000, 100000, 100000, 100000, 100000, 100000);
+        QTest::newRow("larger than the screen") << conVentanas(5000, 5000, 5000, 5000, 5000, 5000);
+        QTest::newRow("off to the left and above") << conVentanas(700, 500, -5000, -5000, 700, 500);
+        QTest::newRow("partly off the right")
+            << conVentanas(700, 500, area.right() - 100, area.bottom() - 100, 700, 500);
+    }
+
+    void storedGeometryIsBroughtOntoTheScreen()
+    {
+        QFETCH(QList<int>, valores);
+        DataDir d;
+        d.writeConfig(valores);
+        Run r;
+        auto *usos = static_cast<TFUsos *>(r.w->ventana("TFUsos"));
+        const QRect area = r.w->screen()->availableGeometry();
+        QVERIFY2(
+            area.contains(r.w->frameGeometry()),
+            qPrintable(
+                QString("main window %1,%2 %3x%4").arg(r.w->x()).arg(r.w->y()).arg(r.w->width()).arg(r.w->height())));
+        QVERIFY(centred(r.w));
+        QVERIFY2(area.contains(usos->frameGeometry()), qPrintable(QString("catalogue window %1,%2 %3x%4")
+                                                                      .arg(usos->x())
+                                                                      .arg(usos->y())
+                                                                      .arg(usos->width())
+                                                                      .arg(usos->height())));
+        QVERIFY(usos->width() >= std::min(700, area.width()));
+    }
+
+    // The catalogue window's panel sizes are kept as read while it was never shown.
+    void catalogueWindowNeverShownKeepsItsPanelSizes_data()
+    {
+        QTest::addColumn<bool>("conArchivo");
+        QTest::addColumn<QByteArray>("anchoPanIzq");
+        QTest::addColumn<QByteArray>("altoPanPlantas");
+        QTest::newRow("stored") << true << QByteArray("500") << QByteArray("250");
+        QTest::newRow("built in") << false << QByteArray("505") << QByteArray("257");
+    }
+
+    void catalogueWindowNeverShownKeepsItsPanelSizes()
+    {
+        QFETCH(bool, conArchivo);
+        QFETCH(QByteArray, anchoPanIzq);
+        QFETCH(QByteArray, altoPanPlantas);
+        DataDir d;
+        if (conArchivo)
+            d.writeConfig(config(1, 10));
+        Run r;
+        r.close(Respuesta::Yes);
+        const QList<QByteArray> lines = d.configLines();
+        QCOMPARE(lines.size(), 15);
+        QCOMPARE(lines[ConfigDat::UsosPanIzqWidth].trimmed(), anchoPanIzq);
+        QCOMPARE(lines[ConfigDat::UsosPanPlantasHeight].trimmed(), altoPanPlantas);
     }
 };
 
