@@ -92,6 +92,7 @@ void TFPlantas::setDataModule(TDM *dm)
     dm->database().setPassword(QLatin1String(kClave));
     dm->setHost(this);
     dm->informar = &Mensajes::informar;
+    dm->guardadoFallido = [this](const DbError &e) { Mensajes::informar(textoNoGuardado(e, m_ajustes.ingles)); };
     dm->reloj = [](bool on) {
         if (on)
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -194,8 +195,13 @@ void TFPlantas::ModoLector()
 
 void TFPlantas::ModificarClick()
 {
-    if (m_dm)
-        ignorarErrores([&] { m_dm->TPlan.post(); });
+    const bool on = editando();
+    if (m_dm && !m_dm->guardarLoEscrito() && !on) {
+        // What was typed is not stored yet: editing stays on, so that it still can be.
+        const QSignalBlocker quieto(Modificar);
+        Modificar->setChecked(true);
+        return;
+    }
     if (m_dm)
         m_dm->TPlanAfterScroll();
     mostrarEdicion();
@@ -392,9 +398,15 @@ bool TFPlantas::FormCloseQuery()
     const QString pregunta = m_dm ? m_dm->mensaje(25) : ListaEsp.value(25);
     if (!Mensajes::preguntar(pregunta))
         return false;
-    if (m_dm) {
-        ignorarErrores([&] { m_dm->TPlan.post(); });
-        ignorarErrores([&] { m_dm->TNotas.post(); });
+    if (!m_dm)
+        return true;
+    try {
+        m_dm->guardarPendientes();
+    } catch (const DbError &e) {
+        // Not stored: the window stays open with the text, unless the user leaves without it.
+        if (Mensajes::preguntar(preguntaSeguirSinGuardar(e, m_ajustes.ingles)))
+            return false;
+        m_dm->descartarPendientes();
     }
     return true;
 }
@@ -407,7 +419,7 @@ void TFPlantas::FormClose()
     hide();
     if (!m_dm)
         return;
-    if (editando())
+    if (editando()) // stored or dropped by the closing question: nothing typed is left to lose
         ignorarErrores([&] { m_dm->TPlan.post(); });
     m_dm->cerrar();
 }
