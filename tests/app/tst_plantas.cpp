@@ -10,7 +10,7 @@
 #include "repertory/Ventanas.h"
 #include "support/AppFixture.h"
 #include "support/Modal.h"
-#include "support/Montaje.h"
+#include "support/Fallos.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Config.Dat: fifteen integers, CR LF; bad input falls back value by value.
 #include "formats/ConfigDat.h"
-#include "support/Montaje.h"
+#include "support/Fallos.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,10 +59,10 @@ private slots:
     // A full disk: the write fails, the old file keeps its bytes and no temporary file stays behind.
     void fullDiskKeepsTheOldFile()
     {
-        yb::test::DiscoPequeno disco;
+        yb::test::DiscoLleno disco("size=4k");
         if (!disco.montado)
             QSKIP("mounting a small tmpfs needs root");
-        const QString ruta = disco.filePath("Config.Dat");
+        const QString ruta = QDir(disco.path()).filePath("Config.Dat");
         ConfigDat antes;
         antes[ConfigDat::Width] = 800;
         QVERIFY(antes.write(ruta));
