@@ -183,6 +183,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void mostrarEdicion(); // the controls that follow the editing switch
     void construirInterfaz();
     QWidget *construirColumnaIzquierda();
     QWidget *construirPropiedades();

@@ -1,6 +1,13 @@
 #include "browser/Textos.h"
 
+#include "formats/Rutas.h"
+
 namespace yb {
+
+bool interfazInglesa()
+{
+    return existeDirectorio(QDir::current(), QStringLiteral("English"));
+}
 
 QStringList listaEsp()
 {

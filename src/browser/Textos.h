@@ -8,6 +8,10 @@
 
 namespace yb {
 
+// True when the interface is English: a directory "English" (any case) exists
+// in the working directory.
+bool interfazInglesa();
+
 // The message table of the interface: message N is entry N, counted from 0.
 QStringList listaEsp();
 QStringList listaIng();

@@ -1,11 +1,13 @@
 #pragma once
 
 // Faults injected into the database under a running application: another
-// program holding it locked, and a disk with no byte left.
+// program holding it locked, a disk with no byte left, and a file or
+// directory that cannot be written.
 
 #include "data/Database.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
@@ -76,6 +78,30 @@ struct DiscoLleno {
         ::close(fd);
     }
     void vaciar() { QFile::remove(relleno()); }
+};
+
+// The file or directory at `ruta` seen read-only: a read-only bind mount over
+// itself, so that even root cannot write it. Mounting needs root: without it
+// `montado` is false and the test skips.
+struct SoloLectura {
+    QByteArray ruta;
+    bool montado = false;
+
+    explicit SoloLectura(const QString &camino) : ruta(QFile::encodeName(camino))
+    {
+        if (::mount(ruta.constData(), ruta.constData(), nullptr, MS_BIND, nullptr) != 0)
+            return;
+        montado = ::mount(nullptr, ruta.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+        if (!montado)
+            ::umount2(ruta.constData(), MNT_DETACH);
+    }
+    ~SoloLectura()
+    {
+        if (montado)
+            ::umount2(ruta.constData(), MNT_DETACH);
+    }
+    SoloLectura(const SoloLectura &) = delete;
+    SoloLectura &operator=(const SoloLectura &) = delete;
 };
 
 } // namespace yb::test
