@@ -2,6 +2,7 @@
 // configuration, colours, text size and closing.
 #include "browser/Plantas.h"
 
+#include "browser/Avisos.h"
 #include "browser/Calco.h"
 #include "browser/Colores.h"
 #include "browser/ComboIdioma.h"
@@ -62,6 +63,8 @@ TFPlantas::TFPlantas(Ajustes &ajustes, const QStringList &argumentos, QWidget *p
     SFuentes = new DataSource(this);
     SNotas = new DataSource(this); // notes are the user's: always editable
     SPlan->setObjectName(QStringLiteral("SPlan"));
+    for (DataSource *source : {SPlan, SRel, SRelSint, SRelComp, SRelFormPl, SRelPlForm, SFuentes, SNotas})
+        avisarFallos(source, [this] { return m_ajustes.ingles; });
     construirInterfaz();
     conectar();
     FormCreate();
@@ -92,7 +95,7 @@ void TFPlantas::setDataModule(TDM *dm)
     dm->database().setPassword(QLatin1String(kClave));
     dm->setHost(this);
     dm->informar = &Mensajes::informar;
-    dm->guardadoFallido = [this](const DbError &e) { Mensajes::informar(textoNoGuardado(e, m_ajustes.ingles)); };
+    dm->guardadoFallido = [this](const DbError &e) { avisarNoGuardado(e, m_ajustes.ingles); };
     dm->reloj = [](bool on) {
         if (on)
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);

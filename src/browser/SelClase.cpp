@@ -1,10 +1,10 @@
 #include "browser/SelClase.h"
 
+#include "browser/Avisos.h"
 #include "browser/Textos.h"
 #include "dbwidgets/DBGrid.h"
 #include "dbwidgets/DataSource.h"
 #include "dbwidgets/EditarCelda.h"
-#include "dialogs/CajaEdicion.h"
 #include "dialogs/Mensajes.h"
 
 #include <QApplication>
@@ -56,6 +56,7 @@ TFSelClase::TFSelClase(Database &db, QWidget *parent)
     m_clases.setIndexName(QStringLiteral("PorNom"));
     SClases->setObjectName(QStringLiteral("SClases"));
     SClases->setAutoEdit(false);
+    avisarFallos(SClases, [this] { return m_ingles; });
     crearControles();
     resize(280, 340);
 }
@@ -317,11 +318,7 @@ bool TFSelClase::GrKeyDown(QKeyEvent *event)
                          (key >= Qt::Key_A && key <= Qt::Key_Z);
     if (Modificar->isChecked()) {
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            try {
-                EditarCelda(Gr);
-            } catch (const DbError &) {
-                // a name that cannot be stored is left as it was
-            }
+            EditarCelda(Gr); // a name that cannot be stored is reported and stays in the box
             return true;
         }
         if (key == Qt::Key_Insert) {
@@ -369,18 +366,13 @@ void TFSelClase::agregarClase()
     Gr->scrollToBottom();
     m_clases.append();
     QString nombre;
-    if (!cajaEdicion(nombre, Gr->viewport(), rectNuevaFila(), true)) {
-        m_clases.cancel();
-        return;
-    }
-    try {
-        m_clases.setValue(campoNombre(), nombre);
+    const bool guardada = editarYGuardar(nombre, Gr->viewport(), rectNuevaFila(), *SClases, [this](const QString &n) {
+        m_clases.setValue(campoNombre(), n);
         m_clases.setValue(u"Padre", m_padre);
-        if (!m_clases.post())
-            m_clases.cancel();
-    } catch (const DbError &) {
-        m_clases.cancel(); // a row that cannot be stored is dropped
-    }
+        return m_clases.post();
+    });
+    if (!guardada)
+        m_clases.cancel(); // given up: the new row is dropped
 }
 
 } // namespace yb

@@ -212,6 +212,10 @@ QString noSeGuardo(const DbError &error, bool ingles)
         motivo = ingles ? QStringLiteral("the database cannot be written")
                         : QStringLiteral("la base de datos no se puede escribir");
         break;
+    case DbError::Code::BadValue:
+        motivo = ingles ? QStringLiteral("the value does not fit the field")
+                        : QStringLiteral("el valor no es válido para el campo");
+        break;
     default:
         motivo = (ingles ? QStringLiteral("the database did not take it (%1)")
                          : QStringLiteral("la base de datos no lo aceptó (%1)"))
@@ -226,6 +230,9 @@ QString noSeGuardo(const DbError &error, bool ingles)
 
 QString textoNoGuardado(const DbError &error, bool ingles)
 {
+    if (error.code() == DbError::Code::BadValue) // no later attempt takes it as it is
+        return noSeGuardo(error, ingles) + (ingles ? QStringLiteral("\r\nCorrect it and try again.")
+                                                   : QStringLiteral("\r\nCorríjalo y vuelva a intentarlo."));
     return noSeGuardo(error, ingles) +
            (ingles ? QStringLiteral("\r\nIt stays on screen, on its record; try again later.")
                    : QStringLiteral("\r\nSigue en pantalla, en su ficha; vuelva a intentarlo más tarde."));

@@ -221,7 +221,7 @@ bool CursorModel::setData(const QModelIndex &index, const QVariant &value, int r
         m_cursor->edit();
         m_cursor->setValue(field, value);
     } catch (const DbError &e) {
-        emit errorOccurred(e.message());
+        emit errorOccurred(e);
         return false;
     }
     return true;

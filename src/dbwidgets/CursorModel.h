@@ -53,7 +53,7 @@ public:
 
 signals:
     // An error of the table engine met while assigning a value.
-    void errorOccurred(const QString &message);
+    void errorOccurred(const yb::DbError &error);
 
 private:
     void disconnectCursor();

@@ -23,6 +23,7 @@ void DBEdit::load()
     const int size = m_link.fieldSize();
     const int longitud = size > 0 ? size : 32767;
     const QString text = editText(m_link.value(), m_link.fieldType());
+    setReadOnly(!m_link.isTypeable()); // a looked-up name is chosen, never typed
     if (text == this->text() && longitud == maxLength())
         return;
     setMaxLength(longitud); // sets the text again, the caret at its end

@@ -3,6 +3,7 @@
 #include "dbwidgets/MarcadorFila.h"
 
 #include <QHeaderView>
+#include <QMetaProperty>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
@@ -21,10 +22,7 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new CursorModel(th
                 viewRowChanged(current);
             });
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::followCursor);
-    connect(m_model, &CursorModel::errorOccurred, this, [this](const QString &message) {
-        if (m_source)
-            m_source->reportError(message);
-    });
+    connect(m_model, &CursorModel::errorOccurred, this, &DBGrid::modelError);
     updateEditing();
 }
 
@@ -116,7 +114,7 @@ void DBGrid::viewRowChanged(const QModelIndex &current)
             c->setRecNo(recNo);
         } catch (const DbError &e) {
             if (m_source)
-                m_source->reportError(e.message());
+                m_source->reportError(e);
         }
     }
     if (c->recNo() != recNo)
@@ -130,22 +128,45 @@ QModelIndex DBGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifi
     return QTableView::moveCursor(action, modifiers);
 }
 
+void DBGrid::modelError(const DbError &error)
+{
+    if (m_committing)
+        m_commitError = error; // told when the editor has closed
+    else if (m_source)
+        m_source->reportError(error);
+}
+
 void DBGrid::commitData(QWidget *editor)
 {
-    QTableView::commitData(editor);
+    // Read first: starting the edit shows the record's value in the open editor again.
+    const QVariant typed = editor->metaObject()->userProperty().read(editor);
+    const QModelIndex cell = indexAt(editor->geometry().center());
+    m_commitError.reset();
+    {
+        const QScopedValueRollback committing(m_committing, true);
+        QTableView::commitData(editor);
+    }
+    if (m_commitError) {
+        m_refusal = Refusal{*std::exchange(m_commitError, std::nullopt), cell, typed};
+        return;
+    }
     m_committed = true;
 }
 
 void DBGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    const std::optional<Refusal> refusal = std::exchange(m_refusal, std::nullopt);
     Cursor *c = cursor();
     // When the view is moving to another row the cursor follows it and stores the record itself.
     const bool post = std::exchange(m_committed, false) && m_postOnCommit && c && c->isOpen() &&
                       currentIndex().row() == c->recNo() - 1;
-    // Posting rebuilds the rows, so no editor is opened on a neighbour cell first.
+    // Posting rebuilds the rows, and a refused value comes back to its own cell,
+    // so no editor is opened on a neighbour cell first.
     const bool moves = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
-    QTableView::closeEditor(editor, post && moves ? QAbstractItemDelegate::NoHint : hint);
-    if (post)
+    QTableView::closeEditor(editor, (post || refusal) && moves ? QAbstractItemDelegate::NoHint : hint);
+    if (refusal)
+        offerAgain(*refusal);
+    else if (post)
         postCommitted();
 }
 
@@ -157,9 +178,27 @@ void DBGrid::postCommitted()
     try {
         c->post();
     } catch (const DbError &e) {
+        // The record stays in editing with the value, which its cell shows: the
+        // next post, from the cell or on leaving the row, stores it.
         if (m_source)
-            m_source->reportError(e.message());
+            m_source->reportError(e);
     }
+}
+
+void DBGrid::offerAgain(const Refusal &refusal)
+{
+    if (m_source)
+        m_source->reportError(refusal.error);
+    // Only while the view and the cursor are still on that row: elsewhere the
+    // value would be typed into another record.
+    const Cursor *c = cursor();
+    if (!refusal.cell.isValid() || !c || !c->isOpen() || currentIndex().row() != refusal.cell.row() ||
+        c->recNo() - 1 != refusal.cell.row())
+        return;
+    setCurrentIndex(refusal.cell);
+    edit(refusal.cell);
+    if (QWidget *editor = indexWidget(refusal.cell))
+        editor->metaObject()->userProperty().write(editor, refusal.typed);
 }
 
 int anchoParaColumnas(const QTableView *grid)

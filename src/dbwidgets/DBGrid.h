@@ -3,13 +3,19 @@
 #include "dbwidgets/CursorModel.h"
 #include "dbwidgets/DataSource.h"
 
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QTableView>
+#include <optional>
 
 namespace yb {
 
 // A grid over a data source: one row per record, the current row is the cursor's,
-// cells editable in place while the data source lets controls edit.
+// cells editable in place while the data source lets controls edit. Every error
+// of the table engine goes to the data source; what the user typed is never
+// dropped for it: a value whose post fails stays in the record being edited (and
+// in its cell) until a later post stores it, and a value the field refuses is
+// offered again in the cell's editor, as typed.
 class DBGrid : public QTableView {
     Q_OBJECT
 public:
@@ -48,6 +54,17 @@ private:
     void followCursor();
     void viewRowChanged(const QModelIndex &current);
     void postCommitted();
+    void modelError(const DbError &error);
+
+    // A value the field refused when the cell's editor committed it: told once
+    // the editor has closed (a message shown over an open editor would commit it
+    // again), then typed into the cell's editor again.
+    struct Refusal {
+        DbError error;
+        QPersistentModelIndex cell;
+        QVariant typed;
+    };
+    void offerAgain(const Refusal &refusal);
 
     CursorModel *m_model;
     QPointer<DataSource> m_source;
@@ -55,6 +72,9 @@ private:
     bool m_readOnly = false;
     bool m_postOnCommit = true;
     bool m_committed = false;
+    bool m_committing = false;
+    std::optional<DbError> m_commitError;
+    std::optional<Refusal> m_refusal;
     bool m_following = false;
 };
 

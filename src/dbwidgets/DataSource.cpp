@@ -54,7 +54,7 @@ bool DataSource::edit()
         try {
             m_cursor->edit();
         } catch (const DbError &e) {
-            reportError(e.message());
+            reportError(e);
         }
     }
     return editing();

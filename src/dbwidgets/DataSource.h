@@ -25,8 +25,10 @@ public:
     // editing first when the controls may start editing. Never throws.
     bool edit();
 
-    // Hands an error of the table engine met by a control to whoever shows errors.
-    void reportError(const QString &message) { emit errorOccurred(message); }
+    // Hands an error of the table engine met by a control (a value refused, a
+    // record that cannot be edited or stored) to the window that owns the data
+    // source, which tells the user; the control keeps what the user typed.
+    void reportError(const DbError &error) { emit errorOccurred(error); }
 
 signals:
     void cursorChanged();
@@ -35,7 +37,7 @@ signals:
     void rowsChanged();
     void currentChanged();
     void recordChanged();
-    void errorOccurred(const QString &message);
+    void errorOccurred(const yb::DbError &error);
 
 private:
     void disconnectCursor();

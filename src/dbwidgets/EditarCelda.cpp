@@ -5,9 +5,24 @@
 
 namespace yb {
 
+bool editarYGuardar(QString &texto, QWidget *control, const QRect &rect, DataSource &source,
+                    const std::function<bool(const QString &)> &guardar)
+{
+    // A failed post keeps the box and the typing on screen: the user retries once
+    // the database can take it, or gives it up with Esc.
+    while (cajaEdicion(texto, control, rect, true)) {
+        try {
+            return guardar(texto);
+        } catch (const DbError &e) {
+            source.reportError(e);
+        }
+    }
+    return false;
+}
+
 bool EditarCelda(DBGrid *grid)
 {
-    if (!grid || !grid->cursorModel())
+    if (!grid || !grid->cursorModel() || !grid->dataSource())
         return false;
     CursorModel *model = grid->cursorModel();
     Cursor *cursor = model->cursor();
@@ -24,23 +39,19 @@ bool EditarCelda(DBGrid *grid)
 
     grid->scrollTo(cell);
     QString texto = model->data(cell, Qt::EditRole).toString();
-    if (!cajaEdicion(texto, grid->viewport(), grid->visualRect(cell), true))
-        return false;
-
     const bool editadoAqui = cursor->state() == Cursor::State::Browse;
-    try {
-        if (editadoAqui)
-            cursor->edit();
-        cursor->setValue(field, texto);
-        if (editadoAqui && !cursor->post()) {
-            cursor->cancel(); // the post-error handler turned the change down
-            return false;
-        }
-    } catch (const DbError &) {
-        // The row goes back to how it was; whoever runs the handler shows the error.
+    const bool guardado =
+        editarYGuardar(texto, grid->viewport(), grid->visualRect(cell), *grid->dataSource(), [&](const QString &t) {
+            if (editadoAqui)
+                cursor->edit(); // nothing when a failed attempt left the row in editing
+            cursor->setValue(field, t);
+            return !editadoAqui || cursor->post();
+        });
+    if (!guardado) {
+        // Given up, or turned down by the post-error handler: the row goes back as it was.
         if (editadoAqui)
             cursor->cancel();
-        throw;
+        return false;
     }
     grid->viewport()->update();
     return true;

@@ -65,6 +65,13 @@ int FieldLink::fieldSize() const
     return def.type == FieldType::Alpha ? def.size : 0;
 }
 
+bool FieldLink::isTypeable() const
+{
+    const Cursor *c = cursor();
+    const int f = fieldIndex();
+    return c && f < c->storedFieldCount() && fieldType() != FieldType::AutoInc;
+}
+
 QVariant FieldLink::value() const
 {
     const Cursor *c = cursor();
@@ -89,7 +96,7 @@ bool FieldLink::setValue(const QVariant &value)
     try {
         c->setValue(m_field, value);
     } catch (const DbError &e) {
-        m_source->reportError(e.message());
+        m_source->reportError(e);
         return false;
     }
     return true;

@@ -25,6 +25,9 @@ public:
     int fieldSize() const; // characters of an Alpha field, else 0
 
     QVariant value() const; // of the current record; null without one
+    // A stored field the user may type, not a key numbered by the table nor a
+    // looked-up or calculated field, which take no typing.
+    bool isTypeable() const;
 
     // Assigns the field, starting editing when the data source allows it.
     // False, with nothing changed, when the record may not be edited or the value is refused.

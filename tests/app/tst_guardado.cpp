@@ -2,6 +2,7 @@
 // and could not be stored is reported, stays on screen and on its own
 // record, and is stored there once storing works again. Faults are injected:
 // another program holding the database, and a full disk.
+#include "browser/Textos.h"
 #include "dbwidgets/DBControls.h"
 #include "dbwidgets/DBGrid.h"
 #include "dbwidgets/DBRichEdit.h"
@@ -289,6 +290,23 @@ private slots:
         g.down();
         QCOMPARE(script.texts().size(), 1);
         QVERIFY2(script.texts()[0].startsWith("What you typed could not be saved: "), qPrintable(script.texts()[0]));
+    }
+
+    // No data source of the window is silent: an error that any of its controls
+    // meets (a value refused, a record that cannot be stored) is told in the
+    // interface language.
+    void everyDataSourceOfTheWindowTellsItsErrors()
+    {
+        Guardado g;
+        g.empezar(Fallo::Bloqueo, true, true);
+        const QList<DataSource *> sources = g.r->w->findChildren<DataSource *>();
+        QCOMPARE(sources.size(), 8);
+        const DbError error(DbError::Code::ReadOnly, "read-only");
+        Mensajes::Script script(QList<Respuesta>(sources.size(), Respuesta::Ok));
+        for (DataSource *source : sources)
+            source->reportError(error);
+        QCOMPARE(script.texts(), QStringList(sources.size(), textoNoGuardado(error, true)));
+        QVERIFY(script.texts()[0].startsWith("What you typed could not be saved: the database cannot be written."));
     }
 
     // Editing cannot be switched off while the record's change is not stored.

@@ -4,6 +4,7 @@
 #include "browser/Textos.h"
 #include "dbwidgets/DBGrid.h"
 #include "dialogs/MensajesScript.h"
+#include "support/Fallos.h"
 #include "support/Fixture.h"
 
 #include <QApplication>
@@ -16,8 +17,10 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 using namespace yb;
+using yb::test::BaseBloqueada;
 using yb::test::TempDatabase;
 
 namespace {
@@ -85,6 +88,24 @@ void pulsar(QWidget *w, const char *boton)
         w->close();
 }
 
+// Once the picker shows: its Modificar down, `accion` on its grid, the names the grid shows
+// then into `despues`, and the picker cancelled.
+void alEditarNombres(QObject *context, QStringList &despues, std::function<void(QWidget *, DBGrid *)> accion)
+{
+    alMostrarse(context, QStringLiteral("FSelClase"), [&despues, accion](QWidget *w) {
+        DBGrid *gr = control<DBGrid>(w, "Gr");
+        if (!gr) {
+            w->close();
+            return;
+        }
+        pulsar(w, "Modificar");
+        accion(w, gr);
+        despues = nombres(gr);
+        pulsar(w, "Modificar");
+        pulsar(w, "Cancelar");
+    });
+}
+
 } // namespace
 
 class TestSelClase : public QObject {
@@ -117,10 +138,10 @@ class TestSelClase : public QObject {
                    {{"Padre", padre}, {"NomEsp", QString::fromUtf8(esp)}, {"NomIng", QString::fromUtf8(ing)}});
         }
 
-        // Num and Padre of the class with that Spanish name, or (-1, -1).
+        // Num and Padre of the class with that Spanish or English name, or (-1, -1).
         QPair<int, int> fila(const QString &nombre)
         {
-            Statement s(*db, QStringLiteral("SELECT Num, Padre FROM Clases WHERE NomEsp = ?"));
+            Statement s(*db, QStringLiteral("SELECT Num, Padre FROM Clases WHERE NomEsp = ?1 OR NomIng = ?1"));
             s.bind(1, nombre);
             return s.step() ? qMakePair(int(s.int64(0)), int(s.int64(1))) : qMakePair(-1, -1);
         }
@@ -406,19 +427,10 @@ private slots:
         escena.editando = true;
         bool siguioAbierta = false;
         QStringList despues;
-        alMostrarse(this, "FSelClase", [&](QWidget *w) {
-            DBGrid *gr = control<DBGrid>(w, "Gr");
-            if (!gr) {
-                w->close();
-                return;
-            }
-            pulsar(w, "Modificar");
+        alEditarNombres(this, despues, [&](QWidget *w, DBGrid *gr) {
             escribirEnCaja(w, "Secantes", Qt::Key_Return);
             QTest::keyClick(gr, Qt::Key_Return);
             siguioAbierta = w->isVisible();
-            despues = nombres(gr);
-            pulsar(w, "Modificar");
-            pulsar(w, "Cancelar");
         });
         int clave = 3;
         QVERIFY(!escena.picker.elegir(0, clave));
@@ -426,6 +438,78 @@ private slots:
         QCOMPARE(despues, (QStringList{"Calientes", "Secantes", "Tónicos"}));
         QCOMPARE(escena.fila("Secantes"), qMakePair(3, 0));
         QCOMPARE(clave, 3);
+    }
+
+    void nameTypedWhileTheDatabaseIsHeldIsKept_data()
+    {
+        QTest::addColumn<bool>("nueva");
+        QTest::addColumn<bool>("reintentar");
+        QTest::addColumn<bool>("ingles");
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QStringList>("lista");
+        QTest::newRow("renamed, stored once free")
+            << false << true << false << "Secantes" << QStringList{"Calientes", "Secantes", "Tónicos"};
+        QTest::newRow("renamed, given up")
+            << false << false << false << "Secantes" << QStringList{"Astringentes", "Calientes", "Tónicos"};
+        QTest::newRow("new class, stored once free")
+            << true << true << false << "Calor interno"
+            << QStringList{"Astringentes", "Calientes", "Calor interno", "Tónicos"};
+        QTest::newRow("new class, given up")
+            << true << false << false << "Calor interno" << QStringList{"Astringentes", "Calientes", "Tónicos"};
+        QTest::newRow("renamed in English, stored once free")
+            << false << true << true << "Drying" << QStringList{"Drying", "Tonics", "Warming"};
+    }
+
+    // A name typed in place while another program holds the database: the failure is told,
+    // the box opens again with the name as typed; Enter stores it once the database is
+    // free, Esc gives it up.
+    void nameTypedWhileTheDatabaseIsHeldIsKept()
+    {
+        QFETCH(bool, nueva);
+        QFETCH(bool, reintentar);
+        QFETCH(bool, ingles);
+        QFETCH(QString, nombre);
+        QFETCH(QStringList, lista);
+        Escena escena;
+        escena.editor = true;
+        escena.editando = true;
+        escena.ingles = ingles;
+        if (ingles)
+            escena.picker.TextosIngles();
+        const int filasAntes = escena.db.count("Clases");
+        std::optional<BaseBloqueada> bloqueo;
+        Mensajes::Script script({Respuesta::Ok});
+        QStringList mensajes;
+        QString enLaCaja = "-";
+        QStringList despues;
+        alEditarNombres(this, despues, [&](QWidget *w, DBGrid *gr) {
+            bloqueo.emplace(*escena.db);
+            alMostrarse(w, "CajaEdicion", [&](QWidget *caja) {
+                QLineEdit *ed = caja->findChild<QLineEdit *>(QStringLiteral("Ed"));
+                QTest::keyClicks(ed, nombre);
+                // The box once more, after the failed post.
+                alMostrarse(w, "CajaEdicion", [&](QWidget *otra) {
+                    QLineEdit *otraEd = otra->findChild<QLineEdit *>(QStringLiteral("Ed"));
+                    enLaCaja = otraEd->text();
+                    mensajes = script.texts();
+                    if (reintentar)
+                        bloqueo->soltar();
+                    QTest::keyClick(otraEd, reintentar ? Qt::Key_Return : Qt::Key_Escape);
+                });
+                QTest::keyClick(ed, Qt::Key_Return);
+            });
+            QTest::keyClick(gr, nueva ? Qt::Key_Insert : Qt::Key_Return);
+        });
+        int clave = 3;
+        QVERIFY(!escena.picker.elegir(0, clave));
+        QCOMPARE(mensajes, QStringList{textoNoGuardado(DbError(DbError::Code::Busy, {}), ingles)});
+        QCOMPARE(enLaCaja, nombre);
+        QCOMPARE(despues, lista);
+        QCOMPARE(escena.db.count("Clases"), filasAntes + (nueva && reintentar ? 1 : 0));
+        if (reintentar)
+            QCOMPARE(escena.fila(nombre), qMakePair(nueva ? filasAntes + 1 : 3, 0));
+        else
+            QCOMPARE(escena.fila(nombre), qMakePair(-1, -1));
     }
 
     void typeAheadRule_data()

@@ -17,9 +17,11 @@ using yb::test::TempDatabase;
 class TestDBControls : public QObject {
     Q_OBJECT
 
-    // Herbs in key order: 1 Gan Cao, 2 Ren Shen, 3 Bai Zhu, 4 Huang Qi.
+    // Herbs in key order: 1 Gan Cao, 2 Ren Shen, 3 Bai Zhu, 4 Huang Qi; the species of
+    // each looked up by key.
     struct Scene {
         TempDatabase db;
+        Cursor especies{*db, "Especies"};
         Cursor plan{*db, "Plantas"};
         DataSource source;
         QWidget window;
@@ -30,6 +32,7 @@ class TestDBControls : public QObject {
             db.herb("Ren Shen", "Radix Ginseng");
             db.herb("Bai Zhu", "Rhizoma Atractylodis");
             db.herb("Huang Qi", "Radix Astragali");
+            plan.addLookupField({"Especie", "KEspecie", &especies, "Clave", "Nom", 20});
             plan.open();
             source.setObjectName("SPlan");
             source.setCursor(&plan);
@@ -305,6 +308,28 @@ private slots:
         QCOMPARE(scene.plan.state(), Cursor::State::Browse);
         QCOMPARE(scene.plan.asString(u"PinYin"), QString("Gan Cao"));
         QCOMPARE(scene.storedValue(1, "PinYin").toString(), QString("Gan Cao"));
+    }
+
+    // A looked-up name is chosen, never typed: its box takes no keys, says nothing and
+    // leaves the record as it was.
+    void editOverALookedUpFieldTakesNoTyping()
+    {
+        Scene scene;
+        scene.db.add("Especies", {{"Nom", "Raíz"}});
+        scene.plan.edit();
+        scene.plan.setValue(u"KEspecie", 1);
+        QVERIFY(scene.plan.post());
+        auto *ed = scene.add<DBEdit>("DBEdit6", "Especie");
+        QVERIFY(scene.show());
+        QCOMPARE(ed->text(), QString("Raíz"));
+        int errors = 0;
+        connect(&scene.source, &DataSource::errorOccurred, ed, [&errors] { ++errors; });
+        QTest::keyClick(ed, Qt::Key_End);
+        QTest::keyClicks(ed, "xy");
+        QTest::keyClick(ed, Qt::Key_Backspace);
+        QCOMPARE(ed->text(), QString("Raíz"));
+        QCOMPARE(scene.plan.state(), Cursor::State::Browse);
+        QCOMPARE(errors, 0);
     }
 
     void editCutsTextToTheFieldSize()
