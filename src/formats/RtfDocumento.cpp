@@ -170,13 +170,16 @@ public:
             anadirALista(formato);
     }
     bool quiereTablas() const override { return true; }
+    // Text read before a table changes keeps the formatting it was read with.
     void fuente(int numero, const QString &nombre) override
     {
+        volcar();
         m_fuentes.insert(numero, nombre);
         m_cacheValida = false;
     }
     void color(int indice, const QColor &color) override
     {
+        volcar();
         if (size_t(indice) >= m_colores.size())
             m_colores.resize(size_t(indice) + 1);
         m_colores[size_t(indice)] = color;

@@ -751,10 +751,13 @@ private:
         fuente.simbolos = simbolosDeFuente(nombre, m_fuenteJuego);
         const PaginaCodigos *pagina = paginaDeFuenteLeida();
         fuente.pagina = pagina == m_paginaDocumento ? nullptr : pagina; // so that a later \ansicpg counts
-        m_fuentes.insert_or_assign(m_fuenteNumero, fuente);
         m_decodificada = false;
-        if (!nombre.isEmpty())
+        if (nombre.isEmpty()) { // a nameless entry does not undo an earlier one, for the destination neither
+            m_fuentes.try_emplace(m_fuenteNumero, fuente);
+        } else {
+            m_fuentes.insert_or_assign(m_fuenteNumero, fuente);
             m_destino.fuente(m_fuenteNumero, nombre);
+        }
         m_fuenteNombre.clear();
     }
 

@@ -35,7 +35,7 @@ enum class EstiloLista : quint8 {
 struct FormatoParrafo {
     Alineacion alineacion = Alineacion::Izquierda;
     bool enTabla = false; // a paragraph of a table's cell (\intbl)
-    int lista = 0;        // the list it is an item of, 0 for none; items of one list share the number
+    int lista = 0;        // the list it is an item of (a number of its own), 0 for none
     int nivel = 0;        // the item's level in its list, 0 to 8
     EstiloLista estilo = EstiloLista::Disco;
 

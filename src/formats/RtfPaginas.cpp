@@ -67,7 +67,7 @@ bool esPaginaDeTexto(int numero)
 
 } // namespace
 
-PaginaCodigos::PaginaCodigos(int numero) : m_numero(numero)
+PaginaCodigos::PaginaCodigos(int numero)
 {
     m_filaDe.fill(-1);
     if (numero == 1252) { // the default of every RTF text: no converter to load

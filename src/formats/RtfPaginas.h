@@ -19,7 +19,6 @@ public:
     // (\ansicpg) and for symbol fonts.
     static int deJuego(int juego);
 
-    int numero() const { return m_numero; }
     // 256 characters, one per byte read alone; U+FFFD for a byte the code page
     // leaves undefined and for the lead byte of a double-byte character.
     const char16_t *bytes() const { return m_bytes.data(); }
@@ -32,7 +31,6 @@ private:
     // Reads the code page from iconv; m_valida tells whether iconv knew it.
     explicit PaginaCodigos(int numero);
 
-    int m_numero;
     bool m_valida = false;
     std::array<char16_t, 256> m_bytes{};
     std::array<qint16, 256> m_filaDe{}; // row of m_pares for a lead byte, -1 for the others

@@ -540,6 +540,9 @@ private slots:
             R"(\pard\ls1 uno\par\ls1\ilvl1 dos\par\pard{\*\pn\pnlvlbody\pnucrm}tres\par)"
             R"(\pard\intbl\f1\'c8\'cb\cell\f0\cell\pard\intbl\qr a\par b\cell\row\pard\intbl c\cell\row)"
             R"(\pard\qj fin\par})");
+        QTest::newRow("font named twice") << QStringLiteral(R"({\rtf1 {\fonttbl\f2 Symbol\f2}\f2\'b7 l})");
+        QTest::newRow("text before its font's entry") // found by the fuzzer
+            << QStringLiteral(R"({\rtf1 {\f3 n\fonttbl\f3 Wingdings;}n{\colortbl;\red9;}\cf1 x{\colortbl;\red7;}y})");
         QTest::newRow("table first and last") << QStringLiteral(R"({\rtf1 \intbl a\cell\row\intbl\cell b\cell\row})");
         QTest::newRow("every style") << QStringLiteral(
             R"({\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}{\f1 Courier New;}})"
@@ -780,6 +783,8 @@ private slots:
             << conSimbolos(R"({\f1 abc\'e9}{\f2 abc\'e9})") << QStringLiteral("abcéabcé");
         QTest::newRow("the same bytes in a text font stay")
             << conSimbolos(R"(\'b7 l n \'9f \'a7)") << QStringLiteral("· l n Ÿ §");
+        QTest::newRow("a nameless entry keeps the font") // found by the fuzzer
+            << QStringLiteral(R"({\rtf1 {\fonttbl\f2Symbol\f2}\f2\'b7})") << QStringLiteral("•");
         QTest::newRow("symbol font ends with its group") << conSimbolos(R"({\f2 l}l)") << QStringLiteral("•l");
     }
     void vinetasDeSimbolos()
