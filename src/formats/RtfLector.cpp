@@ -1,13 +1,12 @@
 #include "formats/RtfLector.h"
 
 #include "formats/RtfPaginas.h"
+#include "formats/RtfTablas.h"
 #include "formats/RtfTokens.h"
 
-#include <QHash>
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <map>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -271,24 +270,6 @@ struct Estado {
     Tabla tabla = Tabla::Ninguna;
 };
 
-// One level of a list definition: \levelnfc and the first character of \leveltext.
-struct NivelDeLista {
-    int formato = 0; // 0 decimal, 1 upper roman, 2 lower roman, 3 upper letter, 4 lower letter, 23 bullet, 255 none
-    char16_t vineta = 0;
-};
-
-struct DefinicionLista {
-    int id = 0;
-    std::array<NivelDeLista, 9> niveles{};
-    int leidos = 0; // \listlevel groups read; past 9 they are not kept
-};
-
-// What a font of the table tells about its text.
-struct Fuente {
-    const PaginaCodigos *pagina = nullptr; // nullptr for the document's
-    Simbolos simbolos = Simbolos::Ninguno;
-};
-
 // How bytes are read in the font in force.
 struct Decodificacion {
     const PaginaCodigos *pagina = nullptr;
@@ -297,42 +278,10 @@ struct Decodificacion {
 
 constexpr int kProfundidadMaxima = 256;
 constexpr int kColoresMaximos = 4096;
-constexpr int kNombreMaximo = 256;
-constexpr int kNivelesLista = 9;
+constexpr int kNivelesLista = DefinicionesListas::kNiveles;
 constexpr qsizetype kLoteMaximo = 65536;
 constexpr char16_t kVineta = 0x2022;
 constexpr char16_t kNoCaracter = 0xFFFD;
-
-std::optional<EstiloLista> estiloDeNivel(const NivelDeLista &nivel)
-{
-    switch (nivel.formato) {
-    case 255:
-        return std::nullopt; // a level without number or bullet
-    case 1:
-        return EstiloLista::RomanoMayusculo;
-    case 2:
-        return EstiloLista::RomanoMinusculo;
-    case 3:
-        return EstiloLista::LetraMayuscula;
-    case 4:
-        return EstiloLista::LetraMinuscula;
-    case 23:
-        switch (nivel.vineta) {
-        case u'o':
-        case 0x25CB: // white circle
-        case 0x25E6: // white bullet
-            return EstiloLista::Circulo;
-        case 0x25A0: // black square
-        case 0x25AA: // small black square
-        case 0x25FE: // medium small black square
-            return EstiloLista::Cuadrado;
-        default:
-            return EstiloLista::Disco;
-        }
-    default: // decimal, and the numberings of other languages
-        return EstiloLista::Decimal;
-    }
-}
 
 // One reading of an RTF text: the group stack, the tables being read and the
 // characters still to skip after a \u.
@@ -453,10 +402,10 @@ private:
     {
         switch (cerrado.tabla) {
         case Tabla::Lista:
-            m_listas.insert(m_lista.id, m_lista);
+            m_definiciones.terminarLista();
             break;
         case Tabla::Sustitucion:
-            m_sustituciones.insert(m_sustitucion.first, m_sustitucion.second);
+            m_definiciones.terminarSustitucion();
             break;
         case Tabla::Numeracion: // what \pn says is said of the paragraph it is in
             fuera.parrafo.numeracion = cerrado.parrafo.numeracion;
@@ -497,7 +446,7 @@ private:
         f.alineacion = p.alineacion;
         f.enTabla = p.enTabla;
         if (m_tablas && p.lista > 0) {
-            if (const std::optional<EstiloLista> estilo = estiloDeLista(p.lista, p.nivel)) {
+            if (const std::optional<EstiloLista> estilo = m_definiciones.estilo(p.lista, p.nivel)) {
                 f.lista = p.lista;
                 f.nivel = p.nivel;
                 f.estilo = *estilo;
@@ -514,16 +463,6 @@ private:
         }
         m_numeracionSeguida = f.lista < 0;
         return f;
-    }
-
-    // The style of a level of the list that \ls names; none for a level that
-    // numbers nothing. A list the header does not define is a bulleted one.
-    std::optional<EstiloLista> estiloDeLista(int ls, int nivel) const
-    {
-        const auto lista = m_listas.constFind(m_sustituciones.value(ls, ls));
-        if (lista == m_listas.constEnd() || nivel >= lista->leidos)
-            return EstiloLista::Disco;
-        return estiloDeNivel(lista->niveles[size_t(nivel)]);
     }
 
     // ---- text ---------------------------------------------------------------
@@ -606,26 +545,18 @@ private:
         if (m_decodificada && fuente == m_fuenteDecodificada)
             return m_decodificacion;
         m_decodificacion = {m_paginaDocumento, Simbolos::Ninguno};
-        if (const auto it = m_fuentes.find(fuente); it != m_fuentes.end()) {
-            m_decodificacion.simbolos = it->second.simbolos;
-            if (it->second.simbolos != Simbolos::Ninguno)
+        if (const Fuente *f = m_tablaFuentes.buscar(fuente)) {
+            m_decodificacion.simbolos = f->simbolos;
+            if (f->simbolos != Simbolos::Ninguno)
                 m_decodificacion.pagina = m_pagina1252; // their other characters are taken as they were
-            else if (it->second.pagina)
-                m_decodificacion.pagina = it->second.pagina;
+            else if (f->pagina)
+                m_decodificacion.pagina = f->pagina;
         }
         m_fuenteDecodificada = fuente;
         m_decodificada = true;
         const PaginaCodigos *pagina = m_decodificacion.pagina;
         m_tokens.usarBytes(pagina->dobleByte() ? nullptr : pagina->bytes()); // pairs go the slow way
         return m_decodificacion;
-    }
-
-    // The code page of the font the font table is describing.
-    const PaginaCodigos *paginaDeFuenteLeida() const
-    {
-        const int numero = m_fuentePagina > 0 ? m_fuentePagina : PaginaCodigos::deJuego(m_fuenteJuego);
-        const PaginaCodigos *pagina = numero > 0 ? PaginaCodigos::de(numero) : nullptr;
-        return pagina ? pagina : m_paginaDocumento;
     }
 
     // A \'hh byte: a character of its own or the first of a double-byte pair.
@@ -637,7 +568,7 @@ private:
         }
         Decodificacion d;
         if (actual().tabla == Tabla::Fuentes)
-            d.pagina = paginaDeFuenteLeida(); // a font's name is written in its own character set
+            d.pagina = m_tablaFuentes.paginaDeLaEntrada(m_paginaDocumento); // a name is in its font's own set
         else
             d = decodificacion();
         if (d.pagina->dobleByte() && d.pagina->esInicial(b)) {
@@ -716,8 +647,7 @@ private:
         case Tabla::Fuentes:
             for (;;) { // names up to each ';'
                 const qsizetype fin = s.indexOf(u';');
-                if (m_fuenteAbierta)
-                    m_fuenteNombre += s.first(qMin(fin < 0 ? s.size() : fin, kNombreMaximo - m_fuenteNombre.size()));
+                m_tablaFuentes.anadirNombre(fin < 0 ? s : s.first(fin));
                 if (fin < 0)
                     break;
                 guardarFuente();
@@ -731,8 +661,7 @@ private:
             }
             break;
         case Tabla::TextoNivel:
-            if (NivelDeLista *nivel = nivelLeido(); nivel && nivel->vineta == 0)
-                nivel->vineta = s[0].unicode();
+            m_definiciones.textoDeNivel(s);
             break;
         default: // names and numbers of lists
             break;
@@ -743,22 +672,9 @@ private:
 
     void guardarFuente()
     {
-        if (!m_fuenteAbierta)
-            return;
-        m_fuenteAbierta = false;
-        const QString nombre = m_fuenteNombre.trimmed();
-        Fuente fuente;
-        fuente.simbolos = simbolosDeFuente(nombre, m_fuenteJuego);
-        const PaginaCodigos *pagina = paginaDeFuenteLeida();
-        fuente.pagina = pagina == m_paginaDocumento ? nullptr : pagina; // so that a later \ansicpg counts
+        if (const auto nombrada = m_tablaFuentes.terminar(m_paginaDocumento))
+            m_destino.fuente(nombrada->first, nombrada->second);
         m_decodificada = false;
-        if (nombre.isEmpty()) { // a nameless entry does not undo an earlier one, for the destination neither
-            m_fuentes.try_emplace(m_fuenteNumero, fuente);
-        } else {
-            m_fuentes.insert_or_assign(m_fuenteNumero, fuente);
-            m_destino.fuente(m_fuenteNumero, nombre);
-        }
-        m_fuenteNombre.clear();
     }
 
     void guardarColor()
@@ -767,13 +683,6 @@ private:
             m_destino.color(m_colores++, m_colorDado ? QColor(m_rojo, m_verde, m_azul) : QColor());
         m_rojo = m_verde = m_azul = 0;
         m_colorDado = false;
-    }
-
-    // The level of the list definition being read, if it is one that is kept.
-    NivelDeLista *nivelLeido()
-    {
-        const int k = m_lista.leidos - 1;
-        return k >= 0 && k < kNivelesLista ? &m_lista.niveles[size_t(k)] : nullptr;
     }
 
     // A table of the header: read into its own state where the group allows.
@@ -836,10 +745,7 @@ private:
         case Accion::Fuente:
             if (e.tabla == Tabla::Fuentes) {
                 guardarFuente();
-                m_fuenteNumero = qMax(valor, 0);
-                m_fuenteAbierta = true;
-                m_fuenteJuego = -1;
-                m_fuentePagina = 0;
+                m_tablaFuentes.empezar(qMax(valor, 0));
             } else {
                 f.fuente = qMax(valor, 0);
             }
@@ -896,11 +802,11 @@ private:
             return empezarTabla(e, Tabla::Fuentes, true);
         case Accion::JuegoFuente:
             if (e.tabla == Tabla::Fuentes)
-                m_fuenteJuego = valor;
+                m_tablaFuentes.juego(valor);
             break;
         case Accion::PaginaFuente:
             if (e.tabla == Tabla::Fuentes)
-                m_fuentePagina = valor;
+                m_tablaFuentes.pagina(valor);
             break;
         case Accion::PaginaDocumento:
             if (const PaginaCodigos *pagina = PaginaCodigos::de(valor)) {
@@ -930,7 +836,7 @@ private:
             break;
         case Accion::ItemLista:
             if (e.tabla == Tabla::Sustitucion)
-                m_sustitucion.first = valor;
+                m_definiciones.lsDeSustitucion(valor);
             else
                 p.lista = qMax(valor, 0);
             break;
@@ -941,30 +847,30 @@ private:
             return empezarTabla(e, Tabla::Listas, m_tablas);
         case Accion::Lista:
             if (empezarDefinicion(e, Tabla::Listas, Tabla::Lista))
-                m_lista = DefinicionLista();
+                m_definiciones.empezarLista();
             break;
         case Accion::NivelLista:
             if (empezarDefinicion(e, Tabla::Lista, Tabla::NivelLista))
-                m_lista.leidos = qMin(m_lista.leidos + 1, kNivelesLista + 1);
+                m_definiciones.empezarNivel();
             break;
         case Accion::FormatoNivel:
-            if (NivelDeLista *nivel = nivelLeido(); nivel && e.tabla == Tabla::NivelLista)
-                nivel->formato = valor;
+            if (e.tabla == Tabla::NivelLista)
+                m_definiciones.formatoDeNivel(valor);
             break;
         case Accion::TextoNivel:
             empezarDefinicion(e, Tabla::NivelLista, Tabla::TextoNivel);
             break;
         case Accion::IdLista:
             if (e.tabla == Tabla::Lista)
-                m_lista.id = valor;
+                m_definiciones.idDeLista(valor);
             else if (e.tabla == Tabla::Sustitucion)
-                m_sustitucion.second = valor;
+                m_definiciones.idDeSustitucion(valor);
             break;
         case Accion::TablaSustituciones:
             return empezarTabla(e, Tabla::Sustituciones, m_tablas);
         case Accion::Sustitucion:
             if (empezarDefinicion(e, Tabla::Sustituciones, Tabla::Sustitucion))
-                m_sustitucion = {0, 0};
+                m_definiciones.empezarSustitucion();
             break;
         case Accion::Numeracion:
             return empezarTabla(e, Tabla::Numeracion, m_tablas);
@@ -1046,23 +952,14 @@ private:
     Decodificacion m_decodificacion;
     int m_fuenteDecodificada = 0;
     bool m_decodificada = false;
-    // the font table
-    std::map<int, Fuente> m_fuentes; // few, and a QHash allocates for many on its first entry
+    // the header's tables
+    TablaFuentes m_tablaFuentes;
     int m_fuenteBase = -1;
-    int m_fuenteNumero = 0;
-    bool m_fuenteAbierta = false;
-    QString m_fuenteNombre;
-    int m_fuenteJuego = -1;
-    int m_fuentePagina = 0;
+    DefinicionesListas m_definiciones;
     // the colour table
     int m_colores = 0;
     int m_rojo = 0, m_verde = 0, m_azul = 0;
     bool m_colorDado = false;
-    // the lists
-    QHash<int, DefinicionLista> m_listas; // by \listid
-    DefinicionLista m_lista;
-    QHash<int, int> m_sustituciones;   // \listid by \ls
-    std::pair<int, int> m_sustitucion; // \ls and \listid of the override being read
 };
 
 } // namespace
