@@ -26,12 +26,12 @@ public:
     void texto(QStringView texto, const Formato &) override { m_texto.append(texto); }
     bool usaFormato() const override { return false; }
     void salto(const Formato &) override { m_texto.append(u'\n'); }
-    void parrafo(const FormatoParrafo &, Separacion antes) override
+    void parrafo(const FormatoParrafo &formato, Separacion antes) override
     {
-        if (antes == Separacion::Celda)
+        if (antes == Separacion::Celda && formato.enTabla)
             m_texto.append(u'\t');
         else if (antes != Separacion::Ninguna)
-            m_texto.append(u'\n');
+            m_texto.append(u'\n'); // also after a cell that no row closes: the table ended there
     }
 
 private:

@@ -20,7 +20,7 @@ ColocacionTablas::Lugar ColocacionTablas::colocar(bool enTabla, Separacion antes
                 forma.columnas = qMax(forma.columnas, siguiente + 1);
                 return {Paso::OtraCelda, m_fila, m_columna};
             }
-            return {Paso::MismaCelda}; // no more columns: the cells go on in the last one
+            return {Paso::Tabulador}; // no more columns: the cells go on in the last one
         }
         if (antes != Separacion::Fila)
             return {Paso::MismaCelda};
@@ -42,7 +42,7 @@ ColocacionTablas::Lugar ColocacionTablas::colocar(bool enTabla, Separacion antes
         m_fila = m_columna = 0;
         return {Paso::NuevaTabla};
     }
-    return {Paso::Bloque};
+    return {enTabla && antes == Separacion::Celda ? Paso::Tabulador : Paso::Bloque};
 }
 
 namespace {
@@ -160,6 +160,9 @@ public:
             m_cursor.movePosition(QTextCursor::NextBlock);
             m_tabla = nullptr;
             break;
+        case ColocacionTablas::Paso::Tabulador:
+            texto(u"\t", m_formato);
+            return; // the block is the paragraph's before
         }
         if (formato.alineacion != Alineacion::Izquierda) {
             QTextBlockFormat bloque = m_cursor.blockFormat();

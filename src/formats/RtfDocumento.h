@@ -21,7 +21,8 @@ public:
         NuevaTabla, // the first paragraph of a table
         MismaCelda, // a further paragraph of the cell
         OtraCelda,  // the first paragraph of the cell at `fila`, `columna`
-        TrasTabla   // the first paragraph after a table: the block that follows it
+        TrasTabla,  // the first paragraph after a table: the block that follows it
+        Tabulador   // a cell past the bounds: it goes on in the block, after a tab
     };
     struct Lugar {
         Paso paso = Paso::Bloque;
@@ -33,8 +34,9 @@ public:
         int columnas = 1;
     };
 
-    // Columns of a table beyond which cells go on as paragraphs of the last one,
-    // and the cells of all the tables of a text, beyond which rows are paragraphs.
+    // Columns of a table beyond which a row's cells go on in its last one, and
+    // the cells of all the tables of a text, beyond which rows are paragraphs
+    // and their cells go on after tabs, as the plain text reads them.
     static constexpr int kColumnasMaximas = 64;
     static constexpr qint64 kCeldasMaximas = 1 << 18;
 

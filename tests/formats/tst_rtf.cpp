@@ -2,6 +2,8 @@
 // malformed input, writing and reading back, and a short random-mutation fuzz.
 #include "formats/Rtf.h"
 
+#include "TextosComparables.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
@@ -13,6 +15,7 @@
 #include <QTextTable>
 
 namespace Rtf = yb::Rtf;
+namespace prueba = yb::Rtf::prueba;
 
 namespace {
 
@@ -142,56 +145,6 @@ QString estructura(QTextDocument &doc)
     return lineas.join(u'\n');
 }
 
-bool tieneTablas(QTextDocument &doc)
-{
-    QTextFrame *raiz = doc.rootFrame();
-    for (auto it = raiz->begin(); !it.atEnd(); ++it) {
-        if (qobject_cast<QTextTable *>(it.currentFrame()))
-            return true;
-    }
-    return false;
-}
-
-// A document with tables as textoPlano reads it: cells separated by tabs, rows
-// and paragraphs by line ends.
-QString planoConTablas(QTextDocument &doc)
-{
-    QStringList partes;
-    QTextFrame *raiz = doc.rootFrame();
-    for (auto it = raiz->begin(); !it.atEnd(); ++it) {
-        const QTextTable *tabla = qobject_cast<QTextTable *>(it.currentFrame());
-        if (!tabla) {
-            partes << it.currentBlock().text();
-            continue;
-        }
-        for (int fila = 0; fila < tabla->rows(); ++fila) {
-            QStringList celdas;
-            for (int columna = 0; columna < tabla->columns(); ++columna) {
-                QStringList bloques;
-                for (auto jt = tabla->cellAt(fila, columna).begin(); !jt.atEnd(); ++jt)
-                    bloques << jt.currentBlock().text();
-                celdas << bloques.join(u'\n');
-            }
-            partes << celdas.join(u'\t');
-        }
-    }
-    return partes.join(u'\n');
-}
-
-// A text with what tables leave open smoothed out: a table keeps a block
-// before and after it, and its short rows have empty cells at their end.
-QString alisado(const QString &texto)
-{
-    QStringList lineas;
-    for (QString linea : texto.split(u'\n')) {
-        while (linea.endsWith(u'\t'))
-            linea.chop(1);
-        if (!linea.isEmpty())
-            lineas << linea;
-    }
-    return lineas.join(u'\n');
-}
-
 // Same text, block by block, the same place of every block and the same style at every character.
 void compararDocumentos(QTextDocument &a, QTextDocument &b, bool compararFamilia)
 {
@@ -218,26 +171,11 @@ bool soloAscii(const QString &s)
     return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
-// A document's text as textoPlano gives it, for comparing the two ways of reading.
-QString comoPlano(const QString &plano)
-{
-    QString s = plano;
-    s.replace(QChar::Nbsp, u' ').replace(QChar::LineSeparator, u'\n').replace(QChar::ParagraphSeparator, u'\n');
-    s.removeIf([](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= 0xFDD0 && u <= 0xFDEF) || u == 0xFFFC || u == 0xFFFE || u == 0xFFFF;
-    });
-    return s;
-}
-
-// The document shows the text that textoPlano gives (with tables, as far as a
-// document can tell: see alisado).
+// The document shows the text that textoPlano gives.
 void muestraElTexto(QTextDocument &doc, const QString &plano)
 {
-    if (tieneTablas(doc))
-        QCOMPARE(alisado(comoPlano(planoConTablas(doc))), alisado(comoPlano(plano)));
-    else
-        QCOMPARE(doc.toPlainText(), comoPlano(plano));
+    const prueba::TextosComparables textos = prueba::comparables(doc, plano);
+    QCOMPARE(textos.documento, textos.plano);
 }
 
 // Both readings of an input, the plain text and the document, give the expected text.
@@ -562,8 +500,8 @@ private slots:
         QTextDocument leido;
         Rtf::leer(escrito, leido);
         compararDocumentos(original, leido, true);
-        if (tieneTablas(original)) // every row is written as wide as the table
-            QCOMPARE(alisado(Rtf::textoPlano(escrito)), alisado(Rtf::textoPlano(entrada)));
+        if (prueba::tieneTablas(original)) // every row is written as wide as the table
+            QCOMPARE(prueba::alisado(Rtf::textoPlano(escrito)), prueba::alisado(Rtf::textoPlano(entrada)));
         else
             QCOMPARE(Rtf::textoPlano(escrito), Rtf::textoPlano(entrada));
         QCOMPARE(Rtf::escribir(leido), escrito); // writing is stable
@@ -914,6 +852,22 @@ private slots:
         QTest::newRow("two tables") << QStringLiteral(R"({\rtf1 \intbl a\cell\row\pard b\par\intbl c\cell\row})")
                                     << QStringLiteral("\nT0(1x1)[0,0] a\nb\nT1(1x1)[0,0] c\n")
                                     << QStringLiteral("a\nb\nc");
+        QTest::newRow("a cell no row closes ends the table")
+            << QStringLiteral(R"({\rtf1 \intbl a\cell b\cell\pard c})")
+            << QStringLiteral("\nT0(1x2)[0,0] a\nT0(1x2)[0,1] b\nc") << QStringLiteral("a\tb\nc");
+        {
+            QString entrada = QStringLiteral("{\\rtf1 \\intbl ");
+            QStringList esperado{QString()}, plano;
+            for (int celda = 1; celda <= 70; ++celda) {
+                entrada += QStringLiteral("x%1\\cell ").arg(celda);
+                plano << QStringLiteral("x%1").arg(celda);
+                if (celda < 64)
+                    esperado << QStringLiteral("T0(1x64)[0,%1] x%2").arg(celda - 1).arg(celda);
+            }
+            esperado << QStringLiteral("T0(1x64)[0,63] ") + plano.mid(63).join(u'\t') << QString();
+            QTest::newRow("cells past 64 columns go on after tabs")
+                << entrada + QStringLiteral("\\row}") << esperado.join(u'\n') << plano.join(u'\t');
+        }
         QTest::newRow("cell outside a table is a tab")
             << QStringLiteral(R"({\rtf1 a\cell b\row c})") << QStringLiteral("a\tb\nc") << QStringLiteral("a\tb\nc");
         QTest::newRow("list in a cell") << QStringLiteral(R"({\rtf1 \pard\intbl\ls1 a\par\ls1 b\cell\row})")
