@@ -102,7 +102,6 @@ public:
         m_colocacion.colocar(formato.enTabla, antes);
     }
     bool usaFormato() const override { return false; }
-    bool quiereTablas() const override { return true; } // the same reading as the document's
 
     const std::vector<ColocacionTablas::Forma> &formas() const { return m_colocacion.formas(); }
 
@@ -172,7 +171,6 @@ public:
         if (formato.lista != 0)
             anadirALista(formato);
     }
-    bool quiereTablas() const override { return true; }
     // Text read before a table changes keeps the formatting it was read with.
     void fuente(int numero, const QString &nombre) override
     {

@@ -288,7 +288,7 @@ constexpr char16_t kNoCaracter = 0xFFFD;
 class Interprete {
 public:
     Interprete(QStringView rtf, Destino &destino)
-        : m_tokens(rtf), m_destino(destino), m_tablas(destino.quiereTablas()), m_porFormato(destino.usaFormato()),
+        : m_tokens(rtf), m_destino(destino), m_porFormato(destino.usaFormato()),
           m_capacidad(qBound<qsizetype>(16, rtf.size(), kLoteMaximo)), m_pagina1252(PaginaCodigos::de(1252)),
           m_paginaDocumento(m_pagina1252)
     {
@@ -445,13 +445,13 @@ private:
         FormatoParrafo f;
         f.alineacion = p.alineacion;
         f.enTabla = p.enTabla;
-        if (m_tablas && p.lista > 0) {
+        if (p.lista > 0) {
             if (const std::optional<EstiloLista> estilo = m_definiciones.estilo(p.lista, p.nivel)) {
                 f.lista = p.lista;
                 f.nivel = p.nivel;
                 f.estilo = *estilo;
             }
-        } else if (m_tablas && p.numeracion != ParrafoRtf::Numeracion::Ninguna) {
+        } else if (p.numeracion != ParrafoRtf::Numeracion::Ninguna) {
             // \pn numbers the paragraphs that follow one another in one style;
             // another paragraph, or another style, ends the list
             f.estilo = p.numeracion == ParrafoRtf::Numeracion::Vineta ? EstiloLista::Disco : p.estiloNumeracion;
@@ -686,9 +686,11 @@ private:
     }
 
     // A table of the header: read into its own state where the group allows.
-    bool empezarTabla(Estado &e, Tabla tabla, bool quiere)
+    // Every reading reads them all, whatever its destination wants of them: a
+    // word within one (\ansicpg, \deff, a font table...) then counts for all alike.
+    bool empezarTabla(Estado &e, Tabla tabla)
     {
-        if (!quiere || m_desborde > 0) // past the depth kept a table has no group of its own
+        if (m_desborde > 0) // past the depth kept a table has no group of its own
             return omitirGrupo();
         if (m_profundidad > 1) {
             volcar(); // the text so far is formatted with the tables as they were
@@ -799,7 +801,7 @@ private:
             caracter(u'\t');
             break;
         case Accion::TablaFuentes:
-            return empezarTabla(e, Tabla::Fuentes, true);
+            return empezarTabla(e, Tabla::Fuentes);
         case Accion::JuegoFuente:
             if (e.tabla == Tabla::Fuentes)
                 m_tablaFuentes.juego(valor);
@@ -815,7 +817,7 @@ private:
             }
             break;
         case Accion::TablaColores:
-            return empezarTabla(e, Tabla::Colores, m_tablas);
+            return empezarTabla(e, Tabla::Colores);
         case Accion::Rojo:
         case Accion::Verde:
         case Accion::Azul:
@@ -844,7 +846,7 @@ private:
             p.nivel = entre(valor, 0, kNivelesLista - 1);
             break;
         case Accion::TablaListas:
-            return empezarTabla(e, Tabla::Listas, m_tablas);
+            return empezarTabla(e, Tabla::Listas);
         case Accion::Lista:
             if (empezarDefinicion(e, Tabla::Listas, Tabla::Lista))
                 m_definiciones.empezarLista();
@@ -867,13 +869,13 @@ private:
                 m_definiciones.idDeSustitucion(valor);
             break;
         case Accion::TablaSustituciones:
-            return empezarTabla(e, Tabla::Sustituciones, m_tablas);
+            return empezarTabla(e, Tabla::Sustituciones);
         case Accion::Sustitucion:
             if (empezarDefinicion(e, Tabla::Sustituciones, Tabla::Sustitucion))
                 m_definiciones.empezarSustitucion();
             break;
         case Accion::Numeracion:
-            return empezarTabla(e, Tabla::Numeracion, m_tablas);
+            return empezarTabla(e, Tabla::Numeracion);
         case Accion::NumeracionNivel:
             if (e.tabla != Tabla::Numeracion)
                 break;
@@ -923,7 +925,6 @@ private:
 
     Tokenizador m_tokens;
     Destino &m_destino;
-    const bool m_tablas;
     const bool m_porFormato;
     // the run being gathered: text never outgrows the RTF it comes from, so
     // the buffer rarely fills, and is handed on when it does

@@ -65,10 +65,7 @@ public:
     // Whether runs of text are cut where the formatting changes; if not, the
     // text comes in runs as long as possible with the formatting of their start.
     virtual bool usaFormato() const { return true; }
-    // Whether the colour table and the lists are wanted; if not the colour table
-    // is skipped unread and no paragraph is a list item. (The font table is
-    // always read: its character sets decide how the text is decoded.)
-    virtual bool quiereTablas() const { return false; }
+    // An entry of the font table, as it is read.
     virtual void fuente(int numero, const QString &nombre) {}
     // An entry of the colour table; an invalid colour is the automatic one.
     virtual void color(int indice, const QColor &color) {}

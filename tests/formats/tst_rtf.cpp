@@ -723,6 +723,11 @@ private slots:
             << conSimbolos(R"(\'b7 l n \'9f \'a7)") << QStringLiteral("· l n Ÿ §");
         QTest::newRow("a nameless entry keeps the font") // found by the fuzzer
             << QStringLiteral(R"({\rtf1 {\fonttbl\f2Symbol\f2}\f2\'b7})") << QStringLiteral("•");
+        QTest::newRow("code page set within a list table") // found by the fuzzer: both readings read it
+            << QStringLiteral(R"({\rtf1 {\listtable\ansicpg1251}\'cf})") << QStringLiteral("П");
+        QTest::newRow("default font set within a colour table")
+            << QStringLiteral(R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}{\colortbl\deff1;}\plain\'b7})")
+            << QStringLiteral("•");
         QTest::newRow("symbol font ends with its group") << conSimbolos(R"({\f2 l}l)") << QStringLiteral("•l");
     }
     void vinetasDeSimbolos()
