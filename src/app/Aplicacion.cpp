@@ -3,6 +3,8 @@
 #include "browser/Calco.h"
 #include "browser/Plantas.h"
 #include "browser/SelClase.h"
+#include "browser/Textos.h"
+#include "browser/TextosError.h"
 #include "browser/Ventanas.h"
 #include "dialogs/Mensajes.h"
 #include "reference/Ventanas.h"
@@ -18,14 +20,17 @@
 namespace yb {
 namespace {
 
-std::unique_ptr<Database> abrirDatos(std::optional<DbError> &error)
+// An error is kept in the user's words: the start-up shows it as it is.
+std::unique_ptr<Database> abrirDatos(std::optional<DbError> &error, bool ingles)
 {
+    const QString directorio = QDir::currentPath();
     try {
-        return Database::open(QDir::currentPath());
+        return Database::open(directorio);
     } catch (const DbError &e) {
+        const DbError paraElUsuario(e.code(), textoError(e, directorio, ingles));
         if (e.code() == DbError::Code::NoDatabase)
-            throw;
-        error = e; // shown by the first showing; nothing is written to that file
+            throw paraElUsuario;
+        error = paraElUsuario; // shown by the first showing; nothing is written to that file
         return Database::createInMemory();
     }
 }
@@ -34,8 +39,11 @@ std::unique_ptr<Database> abrirDatos(std::optional<DbError> &error)
 
 Aplicacion::Aplicacion(const QStringList &argumentos)
 {
+    // The language is fixed first, so that every message of the start-up is in it.
+    m_ajustes.ingles = interfazInglesa();
+    Mensajes::setEnglish(m_ajustes.ingles);
     std::optional<DbError> error;
-    m_db = abrirDatos(error);
+    m_db = abrirDatos(error, m_ajustes.ingles);
     m_plantas = std::make_unique<TFPlantas>(m_ajustes, argumentos);
     m_dm = std::make_unique<TDM>(*m_db, m_plantas->ListaEsp);
     if (error)
@@ -68,7 +76,6 @@ Aplicacion::Aplicacion(const QStringList &argumentos)
                                [plantas] { return plantas->Modificar->isVisibleTo(plantas); },
                                [plantas] { return plantas->editando(); }});
     }
-    Mensajes::setEnglish(m_ajustes.ingles);
     if (m_ajustes.ingles)
         m_plantas->TextosIngles();
 }

@@ -1,11 +1,13 @@
 // Yerbalia: the herb and formula browser. The working directory is the data directory.
 #include "app/Aplicacion.h"
+#include "app/LineaOrdenes.h"
 #include "browser/Plantas.h"
+#include "browser/TextosError.h"
 #include "dialogs/CajaError.h"
 #include "dialogs/Mensajes.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -21,20 +23,48 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const yb::DbError &e) {
-            yb::CajaError::mostrar(e.message());
+            yb::CajaError::mostrar(yb::textoError(e, QDir::currentPath(), yb::Mensajes::english()));
             return false;
         }
     }
 };
 
-// Shows the main window as on a normal start, saves it as a PNG and ends.
-int captura(yb::TFPlantas &plantas, const QString &archivo)
+QStringList argumentosDe(int argc, char **argv)
 {
-    QObject::connect(&plantas, &yb::TFPlantas::mostrada, &plantas, [&plantas, archivo] {
-        QTimer::singleShot(100, &plantas, [&plantas, archivo] {
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i)
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    return argumentos;
+}
+
+void decirError(const QString &mensaje)
+{
+    QTextStream(stderr) << "yerbalia: " << mensaje << "\n";
+}
+
+// Help and version: printed without a window system.
+int responderSinPantalla(yb::LineaOrdenes::Accion accion, int argc, char **argv)
+{
+    const QCoreApplication nucleo(argc, argv); // names the program in the help text
+    QTextStream(stdout) << (accion == yb::LineaOrdenes::Accion::Ayuda ? yb::LineaOrdenes::ayuda()
+                                                                      : yb::LineaOrdenes::version());
+    return 0;
+}
+
+// Shows the main window as on a normal start, saves it as a PNG and ends. A
+// message at start-up (an error opening the data) ends the run without a picture.
+int captura(yb::TFPlantas &plantas, const QString &archivo, const bool &fallo)
+{
+    // The first showing runs before the event loop, which alone can be ended: the end waits for it.
+    QObject::connect(&plantas, &yb::TFPlantas::mostrada, &plantas, [&plantas, archivo, &fallo] {
+        QTimer::singleShot(fallo ? 0 : 100, &plantas, [&plantas, archivo, &fallo] {
+            if (fallo) {
+                QCoreApplication::exit(1);
+                return;
+            }
             const bool ok = plantas.grab().save(archivo, "PNG");
             if (!ok)
-                QTextStream(stderr) << "yerbalia: cannot write " << archivo << "\n";
+                decirError(QStringLiteral("cannot write %1").arg(archivo));
             QCoreApplication::exit(ok ? 0 : 1);
         });
     });
@@ -46,38 +76,47 @@ int captura(yb::TFPlantas &plantas, const QString &archivo)
 
 int main(int argc, char **argv)
 {
+    using yb::LineaOrdenes;
+    QCoreApplication::setApplicationName(QStringLiteral("Yerbalia"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(YERBALIA_VERSION));
+    const LineaOrdenes::Accion pedida = LineaOrdenes::analizar(argumentosDe(argc, argv)).accion;
+    if (pedida == LineaOrdenes::Accion::Ayuda || pedida == LineaOrdenes::Accion::Version)
+        return responderSinPantalla(pedida, argc, argv);
+
     AplicacionQt app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Yerbalia"));
     QApplication::setApplicationDisplayName(QStringLiteral("Yerbalia"));
-    QApplication::setApplicationVersion(QStringLiteral(YERBALIA_VERSION));
     yb::registrarFuentes();
     yb::Mensajes::setTitulo(QStringLiteral("Yerbalia"));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Yerbalia, reference of Chinese herbal medicine. Runs on the data directory it is started "
-                       "in.\nThe first argument is the editor word, or a name the list starts on."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Show the main window, save it as a PNG file and exit."),
-                                        QStringLiteral("file"));
-    parser.addOption(screenshot);
-    parser.addPositionalArgument(QStringLiteral("word"), QStringLiteral("The editor word, or a name to start on."),
-                                 QStringLiteral("[word]"));
-    parser.process(app);
+    // Read again without the window system's own options (-platform, -style…).
+    const LineaOrdenes orden = LineaOrdenes::analizar(QCoreApplication::arguments());
+    if (orden.accion == LineaOrdenes::Accion::Error) {
+        decirError(orden.error);
+        return 2;
+    }
+    const bool desatendida = !orden.captura.isEmpty();
+    bool fallo = false;
+    if (desatendida) {
+        // Nobody is there to answer a dialog: its text goes to stderr and the run fails.
+        const auto alMensaje = [&fallo](const QString &mensaje) {
+            decirError(mensaje);
+            fallo = true;
+        };
+        yb::CajaError::setManejador(alMensaje);
+        yb::Mensajes::setDesatendido(alMensaje);
+    }
 
     std::unique_ptr<yb::Aplicacion> aplicacion;
     try {
-        aplicacion = std::make_unique<yb::Aplicacion>(parser.positionalArguments());
+        aplicacion = std::make_unique<yb::Aplicacion>(orden.palabras);
     } catch (const yb::DbError &e) {
-        QTextStream(stderr) << "yerbalia: " << e.message() << "\n";
-        if (!parser.isSet(screenshot))
+        decirError(e.message());
+        if (!desatendida)
             yb::Mensajes::informar(e.message());
         return 1;
     }
-    if (parser.isSet(screenshot))
-        return captura(aplicacion->plantas(), parser.value(screenshot));
+    if (desatendida)
+        return captura(aplicacion->plantas(), orden.captura, fallo);
     aplicacion->plantas().show();
     return QApplication::exec();
 }

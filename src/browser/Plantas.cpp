@@ -8,12 +8,14 @@
 #include "browser/EscalaPropiedad.h"
 #include "browser/GrupoOpciones.h"
 #include "browser/Textos.h"
+#include "browser/TextosError.h"
 #include "dbwidgets/DBControls.h"
 #include "dbwidgets/DBGrid.h"
 #include "dbwidgets/DBRichEdit.h"
 #include "dbwidgets/DataSource.h"
 #include "dialogs/CajaError.h"
 #include "dialogs/Mensajes.h"
+#include "dialogs/Pantalla.h"
 #include "formats/Rutas.h"
 
 #include <QApplication>
@@ -23,12 +25,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <optional>
 
 namespace yb {
 namespace {
@@ -78,7 +80,7 @@ TFPlantas::~TFPlantas()
 
 void TFPlantas::FormCreate()
 {
-    m_ajustes.ingles = existeDirectorio(QDir::current(), QStringLiteral("English"));
+    m_ajustes.ingles = interfazInglesa();
     m_claveClase = 0;
     m_claveSubClase = 0;
     qApp->installEventFilter(this); // the window sees every key before its controls
@@ -90,6 +92,7 @@ void TFPlantas::setDataModule(TDM *dm)
     dm->database().setPassword(QLatin1String(kClave));
     dm->setHost(this);
     dm->informar = &Mensajes::informar;
+    dm->guardadoFallido = [this](const DbError &e) { Mensajes::informar(textoNoGuardado(e, m_ajustes.ingles)); };
     dm->reloj = [](bool on) {
         if (on)
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -124,36 +127,51 @@ void TFPlantas::showEvent(QShowEvent *event)
     emit mostrada();
 }
 
+// The window's own steps run whatever happens to the data, so that after an error
+// the window still has its mode, colours and text size; the steps on the data stop
+// at their first error, which is reported once the window is in its proper state.
 void TFPlantas::FormShow()
 {
-    try {
-        LeerConfig();
-        LabBus->clear();
-        LabBus->hide();
-        CBIdioma->setCurrentIndex(0);
-        CBIdiomaChange();
-        m_numeroFoto = 1;
-        Im->setDataField(QStringLiteral("Foto1"));
-        Ficha->setCurrentWidget(PagAcc);
-        m_dm->abrir();
-        TabMemoChange(); // the text panel shows the first tab's text
-        AplicarColores();
-        AplicarLetra();
-        const QString primero = m_argumentos.value(0);
-        irAlMasCercano(primero);
-        m_ajustes.editor = primero == QLatin1String(kPalabraEditor);
-        if (!m_ajustes.editor)
-            ModoLector();
-        FicPropAut->setFixedHeight(FicPropAut->sizeHint().height());
-        Modificar->setChecked(false);
-        ModificarClick();
-        ComponerFiltro();
-        if (!m_ajustes.editor)
-            irAlMasCercano(primero);
-        m_dm->TPlanAfterScroll();
-    } catch (const DbError &e) {
-        CajaError::mostrar(e.message());
-    }
+    std::optional<DbError> error;
+    const auto datos = [&error](auto &&paso) {
+        if (error)
+            return false;
+        try {
+            paso();
+            return true;
+        } catch (const DbError &e) {
+            error = e;
+            return false;
+        }
+    };
+    LeerConfig();
+    LabBus->clear();
+    LabBus->hide();
+    CBIdioma->setCurrentIndex(0);
+    datos([&] { CBIdiomaChange(); });
+    m_numeroFoto = 1;
+    Im->setDataField(QStringLiteral("Foto1"));
+    Ficha->setCurrentWidget(PagAcc);
+    const bool abierta = datos([&] { m_dm->abrir(); });
+    datos([&] { TabMemoChange(); }); // the text panel shows the first tab's text
+    AplicarColores();
+    AplicarLetra();
+    const QString primero = m_argumentos.value(0);
+    datos([&] { irAlMasCercano(primero); });
+    // Without its data there is nothing to edit, and nothing typed could be kept.
+    m_ajustes.editor = abierta && primero == QLatin1String(kPalabraEditor);
+    if (!m_ajustes.editor)
+        ModoLector();
+    FicPropAut->setFixedHeight(FicPropAut->sizeHint().height());
+    Modificar->setChecked(false);
+    if (!datos([&] { ModificarClick(); }))
+        mostrarEdicion();
+    datos([&] { ComponerFiltro(); });
+    if (!m_ajustes.editor)
+        datos([&] { irAlMasCercano(primero); });
+    datos([&] { m_dm->TPlanAfterScroll(); });
+    if (error)
+        CajaError::mostrar(textoError(*error, QDir::currentPath(), m_ajustes.ingles));
 }
 
 void TFPlantas::irAlMasCercano(const QString &texto)
@@ -178,10 +196,20 @@ void TFPlantas::ModoLector()
 void TFPlantas::ModificarClick()
 {
     const bool on = editando();
-    if (m_dm)
-        ignorarErrores([&] { m_dm->TPlan.post(); });
+    if (m_dm && !m_dm->guardarLoEscrito() && !on) {
+        // What was typed is not stored yet: editing stays on, so that it still can be.
+        const QSignalBlocker quieto(Modificar);
+        Modificar->setChecked(true);
+        return;
+    }
     if (m_dm)
         m_dm->TPlanAfterScroll();
+    mostrarEdicion();
+}
+
+void TFPlantas::mostrarEdicion()
+{
+    const bool on = editando();
     SPlan->setAutoEdit(on);
     PanBotSint->setVisible(on);
     PanBotIm->setVisible(on);
@@ -260,13 +288,8 @@ void TFPlantas::LeerConfig()
 {
     m_config = ConfigDat();
     m_config.read(rutaConfig());
-    resize(m_config[ConfigDat::Width], m_config[ConfigDat::Height]);
     // Always centred on the first showing, whatever place was stored.
-    if (const QScreen *pantalla = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        QRect marco = frameGeometry();
-        marco.moveCenter(pantalla->availableGeometry().center());
-        move(marco.topLeft());
-    }
+    colocarEnPantalla(this, {m_config[ConfigDat::Width], m_config[ConfigDat::Height]});
     const int izq = m_config[ConfigDat::PanIzqWidth];
     Splitter5->setSizes({izq, std::max(1, width() - izq)});
     const int cen = m_config[ConfigDat::PanCenWidth];
@@ -294,7 +317,7 @@ void TFPlantas::GuardarConfig()
     m_config[ConfigDat::ColorScheme] = std::clamp(m_ajustes.esquema, 0, 255);
     m_config[ConfigDat::TextSize] = std::clamp(m_ajustes.letra, 0, 255);
     if (!m_config.write(rutaConfig()))
-        CajaError::mostrar(tr("Config.Dat could not be written in %1.").arg(QDir::currentPath()));
+        CajaError::mostrar(textoConfigNoGuardada(rutaConfig(), m_ajustes.ingles));
 }
 
 // ---- colours and text size ------------------------------------------------------------
@@ -375,9 +398,15 @@ bool TFPlantas::FormCloseQuery()
     const QString pregunta = m_dm ? m_dm->mensaje(25) : ListaEsp.value(25);
     if (!Mensajes::preguntar(pregunta))
         return false;
-    if (m_dm) {
-        ignorarErrores([&] { m_dm->TPlan.post(); });
-        ignorarErrores([&] { m_dm->TNotas.post(); });
+    if (!m_dm)
+        return true;
+    try {
+        m_dm->guardarPendientes();
+    } catch (const DbError &e) {
+        // Not stored: the window stays open with the text, unless the user leaves without it.
+        if (Mensajes::preguntar(preguntaSeguirSinGuardar(e, m_ajustes.ingles)))
+            return false;
+        m_dm->descartarPendientes();
     }
     return true;
 }
@@ -390,7 +419,7 @@ void TFPlantas::FormClose()
     hide();
     if (!m_dm)
         return;
-    if (editando())
+    if (editando()) // stored or dropped by the closing question: nothing typed is left to lose
         ignorarErrores([&] { m_dm->TPlan.post(); });
     m_dm->cerrar();
 }

@@ -31,7 +31,6 @@ class DBRichEdit;
 class DBText;
 class EscalaPropiedad;
 class GrupoOpciones;
-class ResaltadorBusqueda;
 class TFBuscar;
 class TFCalco;
 class TFSelClase;
@@ -103,7 +102,6 @@ public:
     static QString campoDeTexto(int tab, bool ingles); // the field a text tab shows
     // The folded terms of the last full-text search, for marking them in the text.
     std::function<QStringList()> terminosBusqueda;
-    ResaltadorBusqueda *resaltador() const { return m_resaltador; }
 
     // ---- TDMHost
     int selPlanForm() const override;
@@ -185,6 +183,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void mostrarEdicion(); // the controls that follow the editing switch
     void construirInterfaz();
     QWidget *construirColumnaIzquierda();
     QWidget *construirPropiedades();
@@ -225,7 +224,7 @@ private:
     QList<QWidget *> m_camposSoloLectura; // name and property boxes, class lines
     int m_anchoIdioma = 0;           // CBIdioma's width while its list is closed
 
-    ResaltadorBusqueda *m_resaltador = nullptr; // the search marks over Memo
+    QStringList m_terminosMarcados; // the search terms marked over Memo
 
     int m_numeroFoto = 1;
     bool m_mostrarFicha = false;

@@ -92,6 +92,7 @@ DBGrid *lista(QWidget *parent, const char *name)
     g->horizontalHeader()->hide();
     g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 4);
     g->setReadOnly(true);
+    g->setTabKeyNavigation(false); // Tab goes on to the next control, not to the next record
     return g;
 }
 
@@ -226,6 +227,9 @@ QWidget *TFPlantas::construirPropiedades()
     cajaLayout->addWidget(PanProp);
 
     FicPropAut = named(new QStackedWidget(caja), "FicPropAut");
+    // The first showing fixes its height once the mode has decided its rows; until then it
+    // asks for none, so rows about to be hidden do not enlarge the stored window size.
+    FicPropAut->setSizePolicy(FicPropAut->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
     PagProps = panel(FicPropAut, "PagProps");
     auto *props = column(PagProps, 2);
     PanToxic = panel(PagProps, "PanToxic");
@@ -310,11 +314,11 @@ QWidget *TFPlantas::construirNombres()
     Label30 = titulo.titulo;
     Sinonimos = titulo.boton;
     idiomas->addWidget(Panel32);
-    // The rows keep their height; those that do not fit are cut off at the bottom.
+    // The panel keeps its height and the rows keep theirs: those below scroll into view.
     auto *recorte = new QScrollArea(PanIdiomas);
     recorte->setFrameShape(QFrame::NoFrame);
     recorte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    recorte->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    recorte->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     recorte->setWidgetResizable(true);
     auto *contenido = new QWidget(recorte);
     auto *filasLayout = column(contenido);
@@ -395,8 +399,11 @@ QWidget *TFPlantas::construirFoto()
     Pegar = button(QStringLiteral("Pegar"), PanBotIm, "Pegar");
     Borrar = button(QStringLiteral("Borrar"), PanBotIm, "Borrar");
     Importar = button(QStringLiteral("Importar"), PanBotIm, "Importar");
-    for (QPushButton *b : {Copiar, Pegar, Borrar, Importar})
+    // The buttons share the panel's width: showing them never widens the centre panel.
+    for (QPushButton *b : {Copiar, Pegar, Borrar, Importar}) {
+        b->setSizePolicy(QSizePolicy::Ignored, b->sizePolicy().verticalPolicy());
         botones->addWidget(b);
+    }
     PanBotIm->hide();
     foto->addWidget(PanBotIm);
     return PanFoto;

@@ -28,6 +28,21 @@ QString mayusculasAscii(QString texto)
     return texto;
 }
 
+// The letter a key stands for in the typed search, as a capital. Keys are told by
+// their code, as the original platform reported them: an accented vowel, typed
+// through a dead key, is the key of its base letter; ñ and ç have keys of their
+// own on a Spanish keyboard and, like every other key, are no letter (null).
+QChar letraDeTecla(int key)
+{
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return QChar(char16_t(key));
+    if (key < Qt::Key_Agrave || key > Qt::Key_ydiaeresis || key == Qt::Key_Ntilde || key == Qt::Key_Ccedilla)
+        return {};
+    const QString base = QChar(char16_t(key)).decomposition();
+    const QChar letra = base.isEmpty() ? QChar() : base.front().toUpper();
+    return letra >= u'A' && letra <= u'Z' ? letra : QChar();
+}
+
 } // namespace
 
 TFCalco *TFPlantas::calco() const { return dynamic_cast<TFCalco *>(ventana(QStringLiteral("TFCalco"))); }
@@ -73,13 +88,13 @@ bool TFPlantas::GrNomKeyDown(QKeyEvent *event)
         limpiarBusqueda();
         return false;
     default:
-        if (key == Qt::Key_Space || (key >= Qt::Key_A && key <= Qt::Key_Z)) {
+        if (const QChar letra = key == Qt::Key_Space ? QChar(u' ') : letraDeTecla(key); !letra.isNull()) {
             LabBus->show();
-            texto += QChar(key == Qt::Key_Space ? u' ' : char16_t(key)); // the key code: always a capital
+            texto += letra;
             break;
         }
         limpiarBusqueda();
-        return false; // the key keeps its usual effect in the list
+        return false; // the key keeps its usual effect in the list (the grid searches no shown text)
     }
     LabBus->setText(texto);
     buscarTecleado();
@@ -130,6 +145,8 @@ void TFPlantas::BotBusSinonClick()
 
 void TFPlantas::SelPlanFormClick()
 {
+    if (!m_dm->guardarLoEscrito())
+        return; // the list stays on the record whose typing is not stored yet
     const Cursor::Bookmark actual = m_dm->TPlan.bookmark();
     ComponerFiltro();
     ignorarErrores([&] { m_dm->TPlan.gotoBookmark(actual); });
@@ -160,7 +177,7 @@ void TFPlantas::BotClaseClick()
         plan.edit();
         plan.setValue(u"KClase", clave);
         plan.setValue(u"KSubClase", QVariant());
-        plan.post();
+        m_dm->guardarLoEscrito();
         return;
     }
     if (clave == 0)
@@ -192,7 +209,7 @@ void TFPlantas::BotSubClaseClick()
     if (editando()) {
         plan.edit();
         plan.setValue(u"KSubClase", clave);
-        plan.post();
+        m_dm->guardarLoEscrito();
         return;
     }
     filtrarPorClase(m_claveClase, clave);
@@ -203,8 +220,8 @@ void TFPlantas::BotSubClaseClick()
 void TFPlantas::BuscarClick()
 {
     TFBuscar *ventanaBusqueda = buscar();
-    if (!ventanaBusqueda)
-        return;
+    if (!ventanaBusqueda || !m_dm->guardarLoEscrito())
+        return; // a search would leave the record whose typing is not stored yet
     m_filtroBusqueda = ventanaBusqueda->ejecutar();
     ComponerFiltro();
     GrNom->setFocus();

@@ -69,6 +69,8 @@ void TFPlantas::CBIdiomaChange()
 
 void TFPlantas::ComponerFiltro()
 {
+    if (!m_dm->guardarLoEscrito())
+        return; // the list stays on the record whose typing is not stored yet
     TFCalco *overlay = calco();
     if (overlay)
         overlay->setEnVigor(false);
@@ -187,12 +189,17 @@ void TFPlantas::AjustarPaneles()
 {
     for (DBGrid *g : {GrAcc, GrSint, GrComp, GrFormPl, GrPlForm, GrNom})
         ajustarColumna(g);
-    // Channels take three sevenths of the properties panel; tastes above natures the rest.
+    // Channels take three sevenths of the properties panel; tastes above natures the
+    // rest, shared in proportion to the rows they need. The panel is never lower than
+    // its rows, whole, need in the font they are shown in.
+    const int sabor = PanSabor->minimumSizeHint().height(), energia = PanEnergia->minimumSizeHint().height();
+    PanProp->setMinimumHeight(std::max(PanCanales->minimumSizeHint().height(), sabor + energia));
     const int ancho = PanProp->width(), alto = PanProp->height();
     const int canales = 3 * ancho / 7;
+    const int altoSabor = alto * sabor / std::max(1, sabor + energia);
     PanCanales->setGeometry(0, 0, canales, alto);
-    PanSabor->setGeometry(canales, 0, ancho - canales, alto * 8 / 14);
-    PanEnergia->setGeometry(canales, alto * 8 / 14, ancho - canales, alto - alto * 8 / 14);
+    PanSabor->setGeometry(canales, 0, ancho - canales, altoSabor);
+    PanEnergia->setGeometry(canales, altoSabor, ancho - canales, alto - altoSabor);
     if (TFCalco *c = calco())
         c->repintar(); // the frames follow the panels
 }

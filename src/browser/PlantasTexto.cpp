@@ -24,10 +24,8 @@ QString TFPlantas::campoDeTexto(int tab, bool ingles)
 
 void TFPlantas::TabMemoChange()
 {
-    if (m_dm) {
-        ignorarErrores([&] { m_dm->TPlan.post(); });
-        ignorarErrores([&] { m_dm->TNotas.post(); });
-    }
+    if (m_dm)
+        m_dm->guardarLoEscrito(); // a failure is reported; the text stays in its record, on its tab
     if (TabMemo->currentIndex() < 0 && TabMemo->count() > 0)
         TabMemo->setCurrentIndex(0);
     const int tab = TabMemo->currentIndex();
@@ -41,9 +39,11 @@ void TFPlantas::TabMemoChange()
 
 void TFPlantas::MemoChange()
 {
-    if (!m_resaltador)
-        m_resaltador = new ResaltadorBusqueda(Memo->document());
-    m_resaltador->setTerminos(m_filtroBusqueda && terminosBusqueda ? terminosBusqueda() : QStringList());
+    const QStringList terminos = m_filtroBusqueda && terminosBusqueda ? terminosBusqueda() : QStringList();
+    if (terminos == m_terminosMarcados)
+        return;
+    m_terminosMarcados = terminos;
+    Memo->setMarcador(marcadorDeBusqueda(terminos));
 }
 
 } // namespace yb

@@ -4,36 +4,18 @@
 
 namespace yb {
 
-ResaltadorBusqueda::ResaltadorBusqueda(QTextDocument *documento) : QSyntaxHighlighter(documento) {}
-
-void ResaltadorBusqueda::setTerminos(const QStringList &terminos)
+FormatosVista::Marcador marcadorDeBusqueda(const QStringList &terminos)
 {
-    if (terminos == m_terminos)
-        return;
-    m_terminos = terminos;
-    rehighlight();
-}
-
-QList<std::pair<int, int>> ResaltadorBusqueda::marcas(const QTextBlock &bloque) const
-{
-    return m_marcas.value(bloque.blockNumber());
-}
-
-void ResaltadorBusqueda::highlightBlock(const QString &texto)
-{
-    QList<std::pair<int, int>> &marcas = m_marcas[currentBlock().blockNumber()];
-    marcas.clear();
-    if (m_terminos.isEmpty())
-        return;
-    QTextCharFormat marca;
-    marca.setFontWeight(QFont::Bold);
-    marca.setFontUnderline(true);
+    if (terminos.isEmpty())
+        return nullptr;
     // A term is one line: it never spans two paragraphs, so each is marked on its own.
     // The fold keeps every character in its place, so positions carry over.
-    for (const auto &[en, largo] : Texto::ocurrencias(m_terminos, Texto::plegar(texto))) {
-        setFormat(int(en), int(largo), marca);
-        marcas.append({int(en), int(largo)});
-    }
+    return [terminos](const QString &parrafo) {
+        QList<std::pair<int, int>> marcas;
+        for (const auto &[en, largo] : Texto::ocurrencias(terminos, Texto::plegar(parrafo)))
+            marcas.append({int(en), int(largo)});
+        return marcas;
+    };
 }
 
 } // namespace yb

@@ -1,31 +1,13 @@
 #pragma once
 
+#include "dbwidgets/FormatosVista.h"
+
 #include <QStringList>
-#include <QHash>
-#include <QSyntaxHighlighter>
-#include <QTextBlock>
 
 namespace yb {
 
-// Marks every occurrence of the search terms in a text, bold and underlined,
-// overlapping ones too. The marks are layout formats laid over the text: they
-// are shown, never part of the document, so they are never stored.
-class ResaltadorBusqueda : public QSyntaxHighlighter {
-    Q_OBJECT
-public:
-    explicit ResaltadorBusqueda(QTextDocument *documento);
-
-    // The folded terms to mark; none clears every mark.
-    void setTerminos(const QStringList &terminos);
-    // The marks of a paragraph as (position in the paragraph, length), as last laid over it.
-    QList<std::pair<int, int>> marcas(const QTextBlock &bloque) const;
-
-protected:
-    void highlightBlock(const QString &texto) override;
-
-private:
-    QStringList m_terminos;
-    QHash<int, QList<std::pair<int, int>>> m_marcas; // by paragraph number
-};
+// The marks of the full-text search over a paragraph: every occurrence of each
+// folded term, overlapping ones too. None for no terms.
+FormatosVista::Marcador marcadorDeBusqueda(const QStringList &terminos);
 
 } // namespace yb

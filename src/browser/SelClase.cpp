@@ -9,12 +9,14 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace yb {
@@ -27,6 +29,21 @@ QPushButton *boton(QWidget *parent, const char *nombre, const QString &texto)
     b->setObjectName(QLatin1String(nombre));
     b->setAutoDefault(false);
     return b;
+}
+
+// The width a title bar needs to show a window's caption whole: the caption as the
+// platform writes it (followed by the application's name), in the bold title font,
+// beside the window's icon and its three buttons.
+int anchoParaTitulo(const QWidget *ventana)
+{
+    QString titulo = ventana->windowTitle();
+    const QString aplicacion = QGuiApplication::applicationDisplayName();
+    if (!aplicacion.isEmpty() && !titulo.endsWith(aplicacion))
+        titulo += QStringLiteral(" \u2014 ") + aplicacion;
+    QFont fuente = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    fuente.setBold(true);
+    const int boton = ventana->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, ventana);
+    return QFontMetrics(fuente).horizontalAdvance(titulo) + 4 * boton;
 }
 
 } // namespace
@@ -130,6 +147,8 @@ bool TFSelClase::elegir(int padre, int &clave)
         palabra = QStringLiteral("Sub-") + palabra;
     LabBus->clear();
     setWindowTitle(mensaje(6) + palabra);
+    if (const int ancho = anchoParaTitulo(this); width() < ancho)
+        resize(ancho, height()); // the caption is never cut short
 
     m_padre = padre;
     m_clases.close();

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "data/DbError.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace yb {
+
+// True when the interface is English: a directory "English" (any case) exists
+// in the working directory.
+bool interfazInglesa();
 
 // The message table of the interface: message N is entry N, counted from 0.
 QStringList listaEsp();
@@ -19,5 +25,10 @@ struct TextoIngles {
 
 // The English captions and hints of the main window's controls.
 const QList<TextoIngles> &textosInglesPlantas();
+
+// What the user is told, in the interface language, when what they typed could
+// not be stored; and the question on closing then (yes: the window stays open).
+QString textoNoGuardado(const DbError &error, bool ingles);
+QString preguntaSeguirSinGuardar(const DbError &error, bool ingles);
 
 } // namespace yb

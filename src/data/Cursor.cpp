@@ -376,7 +376,7 @@ void Cursor::setIndexName(const QString &index)
         return;
     }
     IndexInfo info = m_db.indexInfo(m_table, index); // throws when missing
-    if (!checkBrowseMode())
+    if (!checkBrowseMode(false)) // another order keeps the current row
         return;
     m_indexName = index;
     m_index = std::move(info);
@@ -394,8 +394,10 @@ void Cursor::addIndex(const QString &name, const QString &field, bool caseInsens
 
 // ---- navigation ---------------------------------------------------------------
 
-bool Cursor::checkBrowseMode()
+bool Cursor::checkBrowseMode(bool leaving)
 {
+    if (leaving && beforeScroll && !beforeScroll(*this))
+        return false;
     if (m_state == State::Edit || m_state == State::Insert)
         return post();
     return true;
@@ -1267,6 +1269,8 @@ void Cursor::remove()
         return;
     }
     ensureFresh();
+    if (beforeScroll && !beforeScroll(*this))
+        return;
     const qint64 id = rowId();
     if (id == 0)
         throw DbError(DbError::Code::General, QStringLiteral("There is no row of %1 to delete.").arg(m_table));

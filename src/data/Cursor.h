@@ -151,6 +151,9 @@ public:
     void addCalcField(const QString &name, int width);
 
     // ---- events, assigned like handlers
+    // Before the current row may be left (a move, a new filter, an append, a delete):
+    // false keeps the cursor where it is.
+    std::function<bool(Cursor &)> beforeScroll;
     std::function<void(Cursor &)> afterScroll;
     std::function<void(Cursor &)> afterInsert;
     std::function<void(Cursor &)> afterPost;
@@ -174,7 +177,7 @@ private:
     void loadBuffer() const;
     QVariantList readRow(qint64 rowId, bool withGraphics, const QList<int> &only = {}) const;
     QVariant computeLookup(const LookupField &field, const QVariantList &row) const;
-    bool checkBrowseMode();
+    bool checkBrowseMode(bool leaving = true); // false: the post, or beforeScroll when leaving, refused
     void moveTo(int position);
     void notifyMoved();
     void notifyChanged();

@@ -19,6 +19,7 @@ TDM::TDM(Database &db, const QStringList &listaEsp)
     // TPlan is always filtered: the list filter's expression plus the record test.
     TPlan.setFiltered(true);
     TAuxPlan.setFiltered(true);
+    TPlan.beforeScroll = [this](Cursor &) { return guardarLoEscrito(); };
     TPlan.afterScroll = [this](Cursor &) { TPlanAfterScroll(); };
     TPlan.afterInsert = [this](Cursor &c) { TPlanAfterInsert(c); };
     for (Cursor *c : {&TPlan, &TUsos, &TComp, &TSint})
@@ -208,8 +209,13 @@ void TDM::TPlanAfterScroll()
     // 5. Formula pages.
     m_host->switchFormulaPage(isFormula);
 
-    // 6. Notes row.
-    ignorarErrores([&] { refreshNotes(); });
+    // 6. Notes row. Another record's notes that cannot be stored are reported, never dropped.
+    try {
+        refreshNotes();
+    } catch (const DbError &e) {
+        if (guardadoFallido)
+            guardadoFallido(e);
+    }
 
     // 7. Editor buttons under the pages.
     m_host->fichaChange();
@@ -219,13 +225,55 @@ void TDM::refreshNotes()
 {
     if (!TNotas.isOpen())
         return;
-    ignorarErrores([&] { TNotas.post(); });
     const int clave = claveActual();
+    if (TNotas.state() != Cursor::State::Browse && TNotas.asInt(u"KPlanta") == clave)
+        return; // this record's notes, not stored yet: they stay as typed
+    guardarNotas(); // another record's: stored before this record's are shown
     if (TNotas.findKey({clave}))
         return;
     TNotas.append();
     TNotas.setValue(u"KPlanta", clave);
+    // A notes row that cannot be created now is created with the notes typed
+    // into it: nothing is lost, and this record's notes show empty meanwhile.
+    ignorarErrores([&] { TNotas.post(); });
+}
+
+void TDM::guardarNotas()
+{
+    if (!TNotas.isOpen() || TNotas.state() == Cursor::State::Browse)
+        return;
+    if (TNotas.state() == Cursor::State::Insert && TNotas.isNull(u"Memo")) {
+        TNotas.cancel(); // a notes row not created yet, with nothing typed in it: created when shown again
+        return;
+    }
     TNotas.post();
+}
+
+void TDM::guardarPendientes()
+{
+    guardarNotas();
+    if (TPlan.isOpen())
+        TPlan.post();
+}
+
+void TDM::descartarPendientes()
+{
+    if (TNotas.isOpen())
+        TNotas.cancel();
+    if (TPlan.isOpen())
+        TPlan.cancel();
+}
+
+bool TDM::guardarLoEscrito()
+{
+    try {
+        guardarPendientes();
+        return true;
+    } catch (const DbError &e) {
+        if (guardadoFallido)
+            guardadoFallido(e);
+        return false;
+    }
 }
 
 // ---- ordering by a field -----------------------------------------------------------

@@ -50,6 +50,8 @@ public:
     std::function<void(const QString &)> informar;
     // Shows or hides the hourglass pointer around long operations.
     std::function<void(bool)> reloj;
+    // How the module says that what the user typed could not be stored.
+    std::function<void(const DbError &)> guardadoFallido;
 
     // Cursors
     Cursor TPlan, TAuxPlan, TEsp, TClases, TUsos, TSint, TComp;
@@ -67,6 +69,15 @@ public:
     void abrir();
     void setErrorApertura(const DbError &error) { m_errorApertura = error; }
     void cerrar();
+
+    // What the user typed in the current record and in its notes: stored
+    // (throws the engine's error when it cannot be, the typed text staying in
+    // the record buffers), or dropped when the user leaves without it.
+    void guardarPendientes();
+    void descartarPendientes();
+    // Stores it and, when it cannot be stored, tells guardadoFallido: false then.
+    // TPlan's BeforeScroll: the current record is never left with it unstored.
+    bool guardarLoEscrito();
 
     // Record events.
     void TPlanAfterScroll();
@@ -90,6 +101,7 @@ public:
 private:
     void declareLookups();
     void refreshNotes();
+    void guardarNotas();
 
     Database &m_db;
     TDMHost *m_host = nullptr;

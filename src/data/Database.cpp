@@ -18,6 +18,8 @@ DbError::Code codeFor(int rc)
     case SQLITE_CANTOPEN:
     case SQLITE_PERM: return DbError::Code::ReadOnly;
     case SQLITE_CONSTRAINT: return DbError::Code::KeyViolation;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return DbError::Code::Busy;
     default: return DbError::Code::General;
     }
 }
@@ -174,11 +176,14 @@ static void requireWritable(const QString &directory, const QString &path)
 {
     const QFileInfo dir(directory);
     const QFileInfo file(path);
-    if (!dir.isWritable() || (file.exists() && !file.isWritable()))
-        throw DbError(DbError::Code::ReadOnly,
+    if (!dir.isWritable())
+        throw DbError(DbError::Code::DirectoryReadOnly,
                       QStringLiteral("The data directory %1 cannot be written. Yerbalia stores notes and "
                                      "changes there, so it needs write access to it.")
                           .arg(QDir::toNativeSeparators(dir.absoluteFilePath())));
+    if (file.exists() && !file.isWritable())
+        throw DbError(DbError::Code::ReadOnly, QStringLiteral("The database file %1 is read-only.")
+                                                   .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
 }
 
 std::unique_ptr<Database> Database::open(const QString &directory)

@@ -21,10 +21,13 @@ DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent)
 void DBEdit::load()
 {
     const int size = m_link.fieldSize();
-    setMaxLength(size > 0 ? size : 32767);
+    const int longitud = size > 0 ? size : 32767;
     const QString text = editText(m_link.value(), m_link.fieldType());
-    if (text != this->text())
-        setText(text);
+    if (text == this->text() && longitud == maxLength())
+        return;
+    setMaxLength(longitud); // sets the text again, the caret at its end
+    setText(text);
+    setCursorPosition(0); // a name longer than the box shows its beginning, not its end
 }
 
 void DBEdit::typed(const QString &text)

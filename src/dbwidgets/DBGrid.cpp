@@ -4,6 +4,8 @@
 
 #include <QHeaderView>
 #include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QStyle>
 
 namespace yb {
 
@@ -121,6 +123,13 @@ void DBGrid::viewRowChanged(const QModelIndex &current)
         followCursor(); // the cursor stayed: the view goes back to it
 }
 
+QModelIndex DBGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (selectionBehavior() == QAbstractItemView::SelectRows && (action == MoveHome || action == MoveEnd))
+        modifiers |= Qt::ControlModifier; // the view's Ctrl+Home and Ctrl+End: first and last row
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void DBGrid::commitData(QWidget *editor)
 {
     QTableView::commitData(editor);
@@ -153,6 +162,18 @@ void DBGrid::postCommitted()
     }
 }
 
+int anchoParaColumnas(const QTableView *grid)
+{
+    const QHeaderView *cabecera = grid->verticalHeader();
+    // As the view lays its header out, also before it is shown.
+    const int marcador =
+        cabecera->isHidden()
+            ? 0
+            : std::min(std::max(cabecera->minimumWidth(), cabecera->sizeHint().width()), cabecera->maximumWidth());
+    const int barra = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid->verticalScrollBar());
+    return grid->width() - 2 * grid->frameWidth() - marcador - barra;
+}
+
 void ajustarColumna(QTableView *grid)
 {
     const QAbstractItemModel *model = grid ? grid->model() : nullptr;
@@ -160,9 +181,9 @@ void ajustarColumna(QTableView *grid)
         return;
     const int columns = model->columnCount();
     if (columns == 1)
-        grid->setColumnWidth(0, std::max(0, grid->width() - 22));
+        grid->setColumnWidth(0, std::max(0, anchoParaColumnas(grid)));
     else if (columns == 2)
-        grid->setColumnWidth(0, std::max(0, grid->width() - grid->columnWidth(1) - 22));
+        grid->setColumnWidth(0, std::max(0, anchoParaColumnas(grid) - grid->columnWidth(1)));
 }
 
 } // namespace yb

@@ -30,6 +30,14 @@ public:
     bool postOnCommit() const { return m_postOnCommit; }
     void setPostOnCommit(bool on) { m_postOnCommit = on; }
 
+    // Typing does not search the shown texts: the windows that search by typing do
+    // so through the cursor, by their own rule.
+    void keyboardSearch(const QString &) override {}
+
+protected:
+    // With whole rows selected, Home and End go to the first and the last record.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
 protected slots:
     void commitData(QWidget *editor) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
@@ -50,8 +58,13 @@ private:
     bool m_following = false;
 };
 
-// Fits a grid's columns to its width: a single column gets the grid's width less
-// 22 pixels; with two, the first gets the grid's width less the second's less 22.
+// Fits a grid's columns to its width: a single column gets the room beside the row
+// marker and the vertical scroll bar; with two, the first gets that room less the
+// second's width. The room is reserved whether the scroll bar shows or not, so no
+// column ever lies under it.
 void ajustarColumna(QTableView *grid);
+// The width the columns of a grid may take: its width less its frame, its row
+// marker and a vertical scroll bar.
+int anchoParaColumnas(const QTableView *grid);
 
 } // namespace yb

@@ -8,24 +8,34 @@
 
 namespace yb {
 
-DBRichEdit::DBRichEdit(QWidget *parent) : QTextEdit(parent)
+DBRichEdit::DBRichEdit(QWidget *parent) : QTextEdit(parent), m_vista(new FormatosVista(document()))
 {
     setAcceptRichText(false); // pasted text comes in plain: the stored RTF stays simple
+    ajustarEscala();
     connect(&m_link, &FieldLink::changed, this, &DBRichEdit::cargar);
     connect(this, &QTextEdit::textChanged, this, &DBRichEdit::escrito);
+}
+
+DBRichEdit::Origen DBRichEdit::origen() const
+{
+    const Cursor *c = m_link.cursor();
+    return {c, m_link.field(), c ? c->rowId() : 0};
 }
 
 void DBRichEdit::cargar()
 {
     const QVariant value = m_link.value();
-    if (m_cargado && value == m_guardado)
+    const Origen ahora = origen();
+    if (m_hayTexto && ahora == m_origen && value == m_guardado)
         return; // nothing new: keep the caret and the undo history
     const QScopedValueRollback loading(m_cargando, true);
+    m_origen = ahora;
+    m_cargado = value;
     m_guardado = value;
-    m_cargado = true;
+    m_hayTexto = true;
     QTextDocument *doc = document();
     doc->clear();
-    Rtf::leer(value.toString(), *doc);
+    Rtf::leer(value.toString(), *doc); // leaves the document unmodified: only the user's changes modify it
     doc->setModified(false);
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
@@ -40,17 +50,43 @@ bool DBRichEdit::puedeEscribir() const
         && (source->autoEdit() || c->state() == Cursor::State::Edit || c->state() == Cursor::State::Insert);
 }
 
+// The document says whether the user changed it: marks and sizes are laid
+// over the layout and a load resets it, so neither ever counts as typing.
 void DBRichEdit::escrito()
 {
     if (m_cargando)
         return;
-    const QString rtf = Rtf::escribir(*document());
-    if (!m_link.setValue(rtf)) {
-        m_cargado = false;
+    QVariant valor;
+    if (document()->isModified())
+        valor = Rtf::escribir(*document());
+    else
+        valor = m_cargado; // every change undone: the text goes back as it was stored, byte for byte
+    if (valor == m_guardado)
+        return;
+    if (!m_link.setValue(valor)) {
+        m_hayTexto = false;
         cargar(); // refused: the stored text comes back
         return;
     }
-    m_guardado = rtf;
+    m_guardado = valor;
+}
+
+// The document keeps the base size, so that the text's own sizes, and what
+// is stored, never depend on the size it is shown at; the view scales it.
+void DBRichEdit::ajustarEscala()
+{
+    QFont base = font();
+    const qreal puntos = base.pointSizeF();
+    base.setPointSizeF(kTamanoBase);
+    document()->setDefaultFont(base);
+    m_vista->setEscala(puntos > 0 ? puntos / kTamanoBase : 1.0);
+}
+
+void DBRichEdit::changeEvent(QEvent *event)
+{
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        ajustarEscala();
 }
 
 // Keys that would change a text the record may not take are not let through.

@@ -1,7 +1,5 @@
 #include "dialogs/CajaError.h"
-
-#include <QApplication>
-#include <QMessageBox>
+#include "dialogs/Mensajes.h"
 
 namespace yb::CajaError {
 namespace {
@@ -18,7 +16,7 @@ void mostrar(const QString &mensaje)
         manejador()(mensaje);
         return;
     }
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), mensaje);
+    Mensajes::cajaEstandar(QMessageBox::Critical, mensaje, QMessageBox::Ok)->exec();
 }
 
 void setManejador(Manejador m) { manejador() = std::move(m); }

@@ -14,6 +14,7 @@ namespace yb {
 namespace {
 
 bool g_english = false;
+Mensajes::Desatendido g_desatendido;
 
 QString &tituloActual()
 {
@@ -162,6 +163,12 @@ Respuesta mostrar(int kind, const QString &text)
     Respuesta scripted = Respuesta::None;
     if (Script::answer(kind, text, scripted))
         return scripted;
+    if (g_desatendido) {
+        g_desatendido(text);
+        return kind == TFMensajes::Informacion ? Respuesta::Ok
+               : kind == TFMensajes::SiNo      ? Respuesta::No
+                                               : Respuesta::Cancel;
+    }
     QPointer<TFMensajes> dlg = new TFMensajes(kind, text, QApplication::activeWindow());
     dlg->exec();
     if (!dlg)
@@ -193,9 +200,37 @@ bool confirmar(const QString &text)
     Respuesta scripted = Respuesta::None;
     if (Script::answer(kConfirmacion, text, scripted))
         return scripted == Respuesta::Ok;
-    return QMessageBox::question(QApplication::activeWindow(), titulo(), text, QMessageBox::Ok | QMessageBox::Cancel,
-                                 QMessageBox::Ok)
-        == QMessageBox::Ok;
+    if (g_desatendido) {
+        g_desatendido(text);
+        return false;
+    }
+    const auto caja = cajaEstandar(QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel);
+    caja->setDefaultButton(QMessageBox::Ok);
+    return caja->exec() == QMessageBox::Ok;
+}
+
+std::unique_ptr<QMessageBox> cajaEstandar(QMessageBox::Icon icono, const QString &text,
+                                          QMessageBox::StandardButtons botones)
+{
+    // Qt labels these buttons from its translations, which the program does not load.
+    struct Rotulo {
+        QMessageBox::StandardButton boton;
+        const char *esp, *ing;
+    };
+    static constexpr Rotulo rotulos[] = {{QMessageBox::Ok, "Aceptar", "OK"},
+                                         {QMessageBox::Cancel, "Cancelar", "Cancel"},
+                                         {QMessageBox::Yes, "Sí", "Yes"},
+                                         {QMessageBox::No, "No", "No"}};
+    auto caja = std::make_unique<QMessageBox>(icono, titulo(), text, botones, QApplication::activeWindow());
+    for (const Rotulo &r : rotulos)
+        if (QAbstractButton *b = caja->button(r.boton))
+            b->setText(QString::fromUtf8(g_english ? r.ing : r.esp));
+    return caja;
+}
+
+void setDesatendido(Desatendido alMensaje)
+{
+    g_desatendido = std::move(alMensaje);
 }
 
 void setEnglish(bool english)

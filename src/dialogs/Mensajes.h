@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QMessageBox>
 #include <QString>
+#include <functional>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -66,6 +69,17 @@ Respuesta preguntarCancelar(const QString &text);
 // this module: some editor questions use it); true on OK.
 inline constexpr int kConfirmacion = 4; // its kind, for scripted answers
 bool confirmar(const QString &text);
+
+// A run nobody answers (a screenshot): while set, no dialog shows; each hands
+// its text to this function and takes the answer that changes nothing (OK for
+// a message, No, Cancel).
+using Desatendido = std::function<void(const QString &)>;
+void setDesatendido(Desatendido alMensaje);
+
+// The platform's standard box (the error box, the confirmation) with its
+// standard buttons labelled in the interface language; shown by the caller.
+std::unique_ptr<QMessageBox> cajaEstandar(QMessageBox::Icon icono, const QString &text,
+                                          QMessageBox::StandardButtons botones);
 
 // Interface language of the buttons, set once at start (Spanish by default).
 void setEnglish(bool english);

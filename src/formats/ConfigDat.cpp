@@ -1,7 +1,7 @@
 #include "formats/ConfigDat.h"
+#include "formats/EscrituraAtomica.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace yb {
 namespace {
@@ -52,14 +52,10 @@ bool ConfigDat::read(const QString &path)
 
 bool ConfigDat::write(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray text;
     for (int v : values)
         text += QByteArray::number(v == kCentred ? 0 : v) + "\r\n";
-    file.write(text);
-    return file.commit();
+    return escribirAtomico(path, text);
 }
 
 } // namespace yb

@@ -43,7 +43,8 @@ struct ConfigDat {
     // value; the rest of the file still applies. Returns false when the file
     // did not exist.
     bool read(const QString &path);
-    // Writes the fifteen values, replacing any previous file. False on failure.
+    // Writes the fifteen values, replacing any previous file at once. False on
+    // failure, and then the previous file is kept as it was.
     bool write(const QString &path) const;
 };
 

@@ -1,8 +1,8 @@
 #include "repertory/Ventanas.h"
 
-#include <QGuiApplication>
+#include "dialogs/Pantalla.h"
+
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -44,18 +44,15 @@ void TFUsos::ModoLector() { Modificar->hide(); }
 
 void TFUsos::leerConfig(const ConfigDat &config)
 {
-    resize(config[ConfigDat::UsosWidth], config[ConfigDat::UsosHeight]);
-    QPoint at(config[ConfigDat::UsosLeft], config[ConfigDat::UsosTop]);
-    if (at.x() == ConfigDat::kCentred || at.y() == ConfigDat::kCentred) {
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        at = screen.center() - QPoint(width() / 2, height() / 2);
-    }
-    move(at);
-    const int izq = config[ConfigDat::UsosPanIzqWidth];
-    SplitterIzq->setSizes({izq, std::max(1, width() - izq)});
+    const int left = config[ConfigDat::UsosLeft], top = config[ConfigDat::UsosTop];
+    const bool centrada = left == ConfigDat::kCentred || top == ConfigDat::kCentred;
+    colocarEnPantalla(this, {config[ConfigDat::UsosWidth], config[ConfigDat::UsosHeight]},
+                      centrada ? std::nullopt : std::optional<QPoint>({left, top}));
+    m_anchoPanIzq = config[ConfigDat::UsosPanIzqWidth];
+    SplitterIzq->setSizes({m_anchoPanIzq, std::max(1, width() - m_anchoPanIzq)});
     // The list of herbs and the panel above it share the stored height.
-    const int plantas = config[ConfigDat::UsosPanPlantasHeight];
-    SplitterPlantas->setSizes({plantas, plantas});
+    m_altoPanPlantas = config[ConfigDat::UsosPanPlantasHeight];
+    SplitterPlantas->setSizes({m_altoPanPlantas, m_altoPanPlantas});
 }
 
 void TFUsos::guardarConfig(ConfigDat &config) const
@@ -65,8 +62,15 @@ void TFUsos::guardarConfig(ConfigDat &config) const
     config[ConfigDat::UsosTop] = normal.y();
     config[ConfigDat::UsosWidth] = normal.width();
     config[ConfigDat::UsosHeight] = normal.height();
-    config[ConfigDat::UsosPanIzqWidth] = SplitterIzq->sizes().value(0, PanIzq->width());
-    config[ConfigDat::UsosPanPlantasHeight] = SplitterPlantas->sizes().value(1, PanPlantas->height());
+    // Panels never laid out have no size of their own yet: the values read stay.
+    config[ConfigDat::UsosPanIzqWidth] = m_mostrada ? SplitterIzq->sizes().value(0) : m_anchoPanIzq;
+    config[ConfigDat::UsosPanPlantasHeight] = m_mostrada ? SplitterPlantas->sizes().value(1) : m_altoPanPlantas;
+}
+
+void TFUsos::showEvent(QShowEvent *event)
+{
+    TVentana::showEvent(event);
+    m_mostrada = true;
 }
 
 TFPlanRep::TFPlanRep(QWidget *parent) : TVentana(parent)

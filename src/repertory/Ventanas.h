@@ -24,6 +24,15 @@ public:
     QSplitter *SplitterIzq;
     QSplitter *SplitterPlantas;
     QToolButton *Modificar;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // The panel sizes read from Config.Dat, written back while the window was never shown.
+    int m_anchoPanIzq = ConfigDat::defaults()[ConfigDat::UsosPanIzqWidth];
+    int m_altoPanPlantas = ConfigDat::defaults()[ConfigDat::UsosPanPlantasHeight];
+    bool m_mostrada = false;
 };
 
 // The repertorial chart.

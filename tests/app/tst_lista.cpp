@@ -199,6 +199,86 @@ private slots:
             QCOMPARE(r.current(), QString("Bai Zhu"));
     }
 
+    void tabMovesTheFocusNotTheRecord_data()
+    {
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Tab") << int(Qt::NoModifier);
+        QTest::newRow("Shift+Tab") << int(Qt::ShiftModifier);
+    }
+
+    void tabMovesTheFocusNotTheRecord()
+    {
+        QFETCH(int, modifiers);
+        DataDir d;
+        Lista r;
+        r.type("gan");
+        QVERIFY(r.grNom()->hasFocus());
+        QTest::keyClick(r.grNom(), Qt::Key_Tab, Qt::KeyboardModifiers(modifiers));
+        QVERIFY(!r.grNom()->hasFocus());
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == r.w);
+        QCOMPARE(r.current(), QString("Gan Cao"));
+        QCOMPARE(r.labBus()->text(), QString());
+        // And back the other way, to the list, still on the same record.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::KeyboardModifiers(modifiers ^ Qt::ShiftModifier));
+        QVERIFY(r.grNom()->hasFocus());
+        QCOMPARE(r.current(), QString("Gan Cao"));
+    }
+
+    // Keys are told by their key code, as the original platform reported them: a
+    // letter reached through a dead key (an accented vowel) is its base letter; keys
+    // of their own (digits, punctuation, ñ, ç) only clear the typed text and do not
+    // move the list by the text they carry.
+    void keysBesidesTheLetters_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("í is I") << int(Qt::Key_Iacute) << "í" << "GI" << "Gui Zhi Tang";
+        QTest::newRow("ü is U") << int(Qt::Key_Udiaeresis) << "ü" << "GU" << "Gui Zhi Tang";
+        QTest::newRow("Á is A") << int(Qt::Key_Aacute) << "Á" << "GA" << "Gan Cao";
+        QTest::newRow("digit") << int(Qt::Key_5) << "5" << "" << "Gan Cao";
+        QTest::newRow("punctuation") << int(Qt::Key_ParenLeft) << "(" << "" << "Gan Cao";
+        QTest::newRow("ñ") << int(Qt::Key_Ntilde) << "ñ" << "" << "Gan Cao";
+        QTest::newRow("ç") << int(Qt::Key_Ccedilla) << "ç" << "" << "Gan Cao";
+        QTest::newRow("Home") << int(Qt::Key_Home) << "" << "" << "<first>";
+        QTest::newRow("End") << int(Qt::Key_End) << "" << "" << "<last>";
+    }
+
+    void keysBesidesTheLetters()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        QFETCH(QString, current);
+        DataDir d;
+        {
+            // Names the grid's own search by shown text would jump to.
+            auto db = Database::open(d.dir.path());
+            Cursor plantas(*db, QStringLiteral("Plantas"));
+            plantas.open();
+            for (const char *nombre : {"5 Wei Zi", "(Ba) Zhi", "ñu Zhen", "ç Cao"}) {
+                plantas.append();
+                plantas.setValue(u"PinYin", QString::fromUtf8(nombre));
+                plantas.setValue(u"EsFormula", false);
+                QVERIFY(plantas.post());
+            }
+        }
+        Lista r;
+        r.type("g");
+        QCOMPARE(r.current(), QString("Gan Cao"));
+        QTest::sendKeyEvent(QTest::Click, r.grNom(), Qt::Key(key), text, Qt::NoModifier);
+        QCOMPARE(r.labBus()->text(), typed);
+        QCOMPARE(r.labBus()->isVisible(), !typed.isEmpty());
+        if (current == "<first>")
+            QCOMPARE(r.plan().recNo(), 1);
+        else if (current == "<last>")
+            QCOMPARE(r.plan().recNo(), r.plan().recordCount());
+        else
+            QCOMPARE(r.current(), current);
+        QCOMPARE(r.grNom()->currentIndex().row() + 1, r.plan().recNo()); // the list shows the record
+    }
+
     void synonymJump()
     {
         DataDir d;

@@ -7,7 +7,10 @@
 #include "dbwidgets/DBGrid.h"
 #include "dialogs/CajaError.h"
 #include "dialogs/MensajesScript.h"
+#include "repertory/Ventanas.h"
 #include "support/AppFixture.h"
+#include "support/Modal.h"
+#include "support/Fallos.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -20,9 +23,112 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <sqlite3.h>
+
 using namespace yb;
 
 using namespace yb::test;
+
+namespace {
+
+// Faults of the data directory found at start-up.
+enum class Falla { Danada, Ajena, Vacia, Basura, ArchivoSoloLectura, DirectorioSoloLectura, Bloqueada };
+
+QByteArray leer(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+void escribir(const QString &ruta, const QByteArray &bytes, qint64 desde = -1)
+{
+    QFile f(ruta);
+    QVERIFY(f.open(desde < 0 ? QIODevice::WriteOnly | QIODevice::Truncate : QIODevice::ReadWrite));
+    if (desde >= 0)
+        QVERIFY(f.seek(desde));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// A raw SQLite connection of another program on the data directory's database.
+struct OtraConexion {
+    sqlite3 *db = nullptr;
+    explicit OtraConexion(const QString &ruta) { sqlite3_open(QFile::encodeName(ruta).constData(), &db); }
+    ~OtraConexion() { sqlite3_close(db); }
+    bool exec(const char *sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+};
+
+// The data directory of `d` with one fault; the mounts and the lock last as long as it does.
+struct DatosConFalla {
+    std::unique_ptr<test::SoloLectura> soloLectura;
+    std::unique_ptr<OtraConexion> otra;
+    bool lista = false; // false: the fault cannot be made here
+
+    DatosConFalla(DataDir &d, Falla falla)
+    {
+        const QString base = Database::filePathIn(d.dir.path());
+        switch (falla) {
+        case Falla::Danada: // the schema page overwritten past the file header
+            escribir(base, QByteArray(4000, '\xA5'), 100);
+            break;
+        case Falla::Ajena: {
+            QFile::remove(base);
+            OtraConexion ajena(base);
+            QVERIFY(ajena.exec("CREATE TABLE Facturas (Numero INTEGER, Importe REAL)"));
+            break;
+        }
+        case Falla::Vacia:
+            escribir(base, {});
+            break;
+        case Falla::Basura:
+            escribir(base, "this is not a database\n");
+            break;
+        case Falla::ArchivoSoloLectura:
+            soloLectura = std::make_unique<test::SoloLectura>(base);
+            if (!soloLectura->montado)
+                return;
+            break;
+        case Falla::DirectorioSoloLectura:
+            soloLectura = std::make_unique<test::SoloLectura>(d.dir.path());
+            if (!soloLectura->montado)
+                return;
+            break;
+        case Falla::Bloqueada: // in a rollback journal an exclusive lock keeps even readers out
+            otra = std::make_unique<OtraConexion>(base);
+            QVERIFY(otra->exec("PRAGMA journal_mode = DELETE"));
+            QVERIFY(otra->exec("BEGIN EXCLUSIVE"));
+            break;
+        }
+        lista = true;
+    }
+};
+
+QString nativa(const QString &ruta)
+{
+    return QDir::toNativeSeparators(ruta);
+}
+
+// A closed cursor or an empty list must not stop the checks below from reading the window.
+void verificarVentana(const Run &r, bool editor, bool ingles, int esquema, int letra)
+{
+    QCOMPARE(r.child<QToolButton>("Modificar")->isVisible(), editor);
+    QCOMPARE(r.child<QToolButton>("Modificar")->text(), QString("Modificar"));
+    QCOMPARE(r.child<QWidget>("PanHabitat")->isVisible(), editor);
+    QVERIFY(!r.child<QWidget>("PanBotSint")->isVisible());
+    QVERIFY(!r.child<QWidget>("PanBotIm")->isVisible());
+    QVERIFY(!r.child<QWidget>("PanTox")->isVisible());
+    auto *tabs = r.child<QTabBar>("TabMemo");
+    QCOMPARE(tabs->count(), editor && !ingles ? 5 : 4);
+    QCOMPARE(tabs->tabText(0), ingles ? QString("Description") : QString("Descripción"));
+    QCOMPARE(r.child<QPushButton>("Salir")->text(), ingles ? QString("Exit") : QString("Salir"));
+    QCOMPARE(panelColour(r.child<QWidget>("PanIzq")), ColorBase(esquema));
+    QCOMPARE(panelColour(r.child<QWidget>("PanClase")), esquemaColores(esquema).cabecera);
+    QCOMPARE(r.child<QWidget>("Memo")->font().pointSize(), letra);
+    QCOMPARE(r.child<DBGrid>("GrNom")->font().pointSize(), letra);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Falla)
 
 class TestPlantas : public QObject {
     Q_OBJECT
@@ -294,9 +400,25 @@ private slots:
         QVERIFY(back[ConfigDat::TextSize] >= 10);
     }
 
+    void noDatabaseIsAClearError_data()
+    {
+        QTest::addColumn<bool>("ingles");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("Spanish") << false
+                                 << "No hay ninguna base de datos en %1. Cree una con \"yerbalia-db init "
+                                    "--sample %1\".";
+        QTest::newRow("English") << true
+                                 << "There is no database in %1. Create one with \"yerbalia-db init "
+                                    "--sample %1\".";
+    }
+
     void noDatabaseIsAClearError()
     {
+        QFETCH(bool, ingles);
+        QFETCH(QString, texto);
         QTemporaryDir empty;
+        if (ingles)
+            QDir(empty.path()).mkdir("English");
         const QString previous = QDir::currentPath();
         QDir::setCurrent(empty.path());
         try {
@@ -306,34 +428,197 @@ private slots:
         } catch (const DbError &e) {
             QDir::setCurrent(previous);
             QCOMPARE(e.code(), DbError::Code::NoDatabase);
-            QVERIFY(e.message().contains("yerbalia-db init"));
+            QCOMPARE(e.message(), texto.arg(nativa(empty.path())));
         }
+        Mensajes::setEnglish(false);
     }
 
-    void damagedDatabaseShowsTheErrorAndTheWindow()
+    // Every fault found at opening: the window still comes up in reader mode with its
+    // colours, text size and language, and one error box says what is wrong in that
+    // language, with its button in it too.
+    void openingFaultLeavesTheWindowInItsStateAndSaysWhy_data()
     {
-        QTemporaryDir dir;
-        const QByteArray garbage("this is not a database\n");
+        QTest::addColumn<Falla>("falla");
+        QTest::addColumn<bool>("ingles");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("texto"); // %1: the database file, %2: the data directory
+        const QString danadaEs = "La base de datos %1 está dañada. Restáurela desde una copia de seguridad.";
+        const QString ajenaEs = "%1 no es una base de datos de Yerbalia.";
+        const QString ajenaEn = "%1 is not a Yerbalia database.";
+        QTest::newRow("damaged") << Falla::Danada << false << QStringList() << danadaEs;
+        QTest::newRow("damaged, editor") << Falla::Danada << false << QStringList{"tezlap"} << danadaEs;
+        QTest::newRow("damaged, English")
+            << Falla::Danada << true << QStringList() << "The database %1 is damaged. Restore it from a backup copy.";
+        QTest::newRow("foreign") << Falla::Ajena << false << QStringList() << ajenaEs;
+        QTest::newRow("foreign, English") << Falla::Ajena << true << QStringList() << ajenaEn;
+        QTest::newRow("zero length") << Falla::Vacia << false << QStringList() << ajenaEs;
+        QTest::newRow("garbage, English") << Falla::Basura << true << QStringList() << ajenaEn;
+        QTest::newRow("read-only file")
+            << Falla::ArchivoSoloLectura << false << QStringList()
+            << "El archivo de la base de datos %1 es de solo lectura. Yerbalia guarda en él las notas y los "
+               "cambios, así que necesita poder escribirlo.";
+        QTest::newRow("read-only file, English")
+            << Falla::ArchivoSoloLectura << true << QStringList()
+            << "The database file %1 is read-only. Yerbalia stores notes and changes in it, so it needs write "
+               "access to it.";
+        QTest::newRow("read-only directory")
+            << Falla::DirectorioSoloLectura << false << QStringList()
+            << "No se puede escribir en el directorio de datos %2. Yerbalia guarda allí las notas y los cambios, "
+               "así que necesita poder escribir en él.";
+        QTest::newRow("read-only directory, English")
+            << Falla::DirectorioSoloLectura << true << QStringList{"tezlap"}
+            << "The data directory %2 cannot be written. Yerbalia stores notes and changes there, so it needs "
+               "write access to it.";
+        QTest::newRow("locked")
+            << Falla::Bloqueada << false << QStringList()
+            << "La base de datos %1 está en uso por otro programa. Cierre ese programa y vuelva a intentarlo.";
+        QTest::newRow("locked, English")
+            << Falla::Bloqueada << true << QStringList()
+            << "The database %1 is in use by another program. Close that program and try again.";
+    }
+
+    void openingFaultLeavesTheWindowInItsStateAndSaysWhy()
+    {
+        QFETCH(Falla, falla);
+        QFETCH(bool, ingles);
+        QFETCH(QStringList, args);
+        QFETCH(QString, texto);
+        DataDir d;
+        d.writeConfig(config(3, 12));
+        if (ingles)
+            QDir(d.dir.path()).mkdir("English");
+        DatosConFalla datos(d, falla);
+        if (!datos.lista)
+            QSKIP("a read-only mount needs root");
+        const QString base = Database::filePathIn(d.dir.path());
+        const QByteArray antes = leer(base);
+
+        QStringList textos, botones;
+        alAbrirseCaja(this, [&](QMessageBox *caja) {
+            textos << caja->text();
+            for (QAbstractButton *b : caja->buttons())
+                botones << b->text();
+            caja->buttons().value(0)->click();
+        });
         {
-            QFile f(Database::filePathIn(dir.path()));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(garbage);
+            Run r(args);
+            QCOMPARE(textos,
+                     QStringList{QString(texto).replace("%1", nativa(base)).replace("%2", nativa(d.dir.path()))});
+            QCOMPARE(botones, QStringList{ingles ? "OK" : "Aceptar"});
+            verificarVentana(r, false, ingles, 3, 12); // the editor word too: there is nothing to edit
+            QTest::mouseClick(r.child<QPushButton>("Color"), Qt::LeftButton); // still answers
+            QCOMPARE(panelColour(r.child<QWidget>("PanIzq")), ColorBase(4));
         }
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        QStringList errors;
-        CajaError::setManejador([&](const QString &m) { errors << m; });
+        Mensajes::setEnglish(false);
+        if (falla == Falla::Basura || falla == Falla::Vacia || falla == Falla::Ajena)
+            QCOMPARE(leer(base), antes); // a file that is not ours is left as it is
+    }
+
+    // Config.Dat cannot be replaced (here: a read-only mount over it): closing says so
+    // in the interface language and the old file keeps its bytes.
+    void unwritableConfigIsReportedAndKept_data()
+    {
+        QTest::addColumn<bool>("ingles");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("Spanish") << false
+                                 << "No se pudo guardar la configuración en %1. Se conserva el archivo "
+                                    "anterior.";
+        QTest::newRow("English") << true
+                                 << "The configuration could not be written to %1. The previous file is "
+                                    "kept.";
+    }
+
+    void unwritableConfigIsReportedAndKept()
+    {
+        QFETCH(bool, ingles);
+        QFETCH(QString, texto);
+        DataDir d;
+        d.writeConfig(config(2, 12));
+        if (ingles)
+            QDir(d.dir.path()).mkdir("English");
+        const QString ruta = d.dir.filePath("Config.Dat");
+        const QByteArray antes = leer(ruta);
+        test::SoloLectura fija(ruta);
+        if (!fija.montado)
+            QSKIP("a read-only mount needs root");
+        QStringList errores;
+        CajaError::setManejador([&](const QString &m) { errores << m; });
         {
             Run r;
-            QCOMPARE(errors.size(), 1);
-            QVERIFY(errors.first().contains("not a Yerbalia database"));
-            QVERIFY(r.w->isVisible());
+            QTest::mouseClick(r.child<QPushButton>("Color"), Qt::LeftButton);
+            r.close(Respuesta::Yes);
         }
         CajaError::setManejador({});
-        QDir::setCurrent(previous);
-        QFile f(Database::filePathIn(dir.path()));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), garbage);
+        Mensajes::setEnglish(false);
+        QCOMPARE(errores, QStringList{texto.arg(nativa(ruta))});
+        QCOMPARE(leer(ruta), antes);
+    }
+
+    // Sizes and places from Config.Dat that do not fit the screen are brought onto it.
+    void storedGeometryIsBroughtOntoTheScreen_data()
+    {
+        QTest::addColumn<QList<int>>("valores");
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto conVentanas = [](int w, int h, int uLeft, int uTop, int uW, int uH) {
+            QList<int> v = config(1, 10, w, h);
+            v[ConfigDat::UsosLeft] = uLeft;
+            v[ConfigDat::UsosTop] = uTop;
+            v[ConfigDat::UsosWidth] = uW;
+            v[ConfigDat::UsosHeight] = uH;
+            return v;
+        };
+        QTest::newRow("huge") << conVentanas(100000, 100000, 100000, 100000, 100000, 100000);
+        QTest::newRow("larger than the screen") << conVentanas(5000, 5000, 5000, 5000, 5000, 5000);
+        QTest::newRow("off to the left and above") << conVentanas(700, 500, -5000, -5000, 700, 500);
+        QTest::newRow("partly off the right")
+            << conVentanas(700, 500, area.right() - 100, area.bottom() - 100, 700, 500);
+    }
+
+    void storedGeometryIsBroughtOntoTheScreen()
+    {
+        QFETCH(QList<int>, valores);
+        DataDir d;
+        d.writeConfig(valores);
+        Run r;
+        auto *usos = static_cast<TFUsos *>(r.w->ventana("TFUsos"));
+        const QRect area = r.w->screen()->availableGeometry();
+        QVERIFY2(
+            area.contains(r.w->frameGeometry()),
+            qPrintable(
+                QString("main window %1,%2 %3x%4").arg(r.w->x()).arg(r.w->y()).arg(r.w->width()).arg(r.w->height())));
+        QVERIFY(centred(r.w));
+        QVERIFY2(area.contains(usos->frameGeometry()), qPrintable(QString("catalogue window %1,%2 %3x%4")
+                                                                      .arg(usos->x())
+                                                                      .arg(usos->y())
+                                                                      .arg(usos->width())
+                                                                      .arg(usos->height())));
+        QVERIFY(usos->width() >= std::min(700, area.width()));
+    }
+
+    // The catalogue window's panel sizes are kept as read while it was never shown.
+    void catalogueWindowNeverShownKeepsItsPanelSizes_data()
+    {
+        QTest::addColumn<bool>("conArchivo");
+        QTest::addColumn<QByteArray>("anchoPanIzq");
+        QTest::addColumn<QByteArray>("altoPanPlantas");
+        QTest::newRow("stored") << true << QByteArray("500") << QByteArray("250");
+        QTest::newRow("built in") << false << QByteArray("505") << QByteArray("257");
+    }
+
+    void catalogueWindowNeverShownKeepsItsPanelSizes()
+    {
+        QFETCH(bool, conArchivo);
+        QFETCH(QByteArray, anchoPanIzq);
+        QFETCH(QByteArray, altoPanPlantas);
+        DataDir d;
+        if (conArchivo)
+            d.writeConfig(config(1, 10));
+        Run r;
+        r.close(Respuesta::Yes);
+        const QList<QByteArray> lines = d.configLines();
+        QCOMPARE(lines.size(), 15);
+        QCOMPARE(lines[ConfigDat::UsosPanIzqWidth].trimmed(), anchoPanIzq);
+        QCOMPARE(lines[ConfigDat::UsosPanPlantasHeight].trimmed(), altoPanPlantas);
     }
 };
 

@@ -7,6 +7,8 @@
 #include "support/Fixture.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QStyle>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -177,6 +179,46 @@ private slots:
         QCOMPARE(vistoActual, enFila);
         QVERIFY(conFoco);
         QVERIFY(!escena.picker.isVisible());
+    }
+
+    // The caption is shown whole by a title bar: the window is as wide as the caption,
+    // written as the platform writes it ("… — Yerbalia") in the bold title font, with the
+    // window's icon and three buttons beside it.
+    void captionFitsItsTitleBar_data()
+    {
+        QTest::addColumn<bool>("ingles");
+        QTest::addColumn<int>("padre");
+        QTest::addColumn<QString>("titulo");
+        QTest::newRow("classes") << false << 0 << "Seleccione una Clase";
+        QTest::newRow("sub-classes") << false << 1 << "Seleccione una Sub-Clase";
+        QTest::newRow("English sub-classes") << true << 1 << "Select a Sub-Class";
+    }
+
+    void captionFitsItsTitleBar()
+    {
+        QFETCH(bool, ingles);
+        QFETCH(int, padre);
+        QFETCH(QString, titulo);
+        QGuiApplication::setApplicationDisplayName(QStringLiteral("Yerbalia"));
+        Escena escena;
+        escena.ingles = ingles;
+        if (ingles)
+            escena.picker.TextosIngles();
+        QString visto;
+        int ancho = 0;
+        alMostrarse(this, "FSelClase", [&](QWidget *w) {
+            visto = w->windowTitle();
+            ancho = w->width();
+            pulsar(w, "Cancelar");
+        });
+        int clave = 0;
+        QVERIFY(!escena.picker.elegir(padre, clave));
+        QCOMPARE(visto, titulo);
+        QFont fuente = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        fuente.setBold(true);
+        const int botones = 4 * escena.picker.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        const int necesario = QFontMetrics(fuente).horizontalAdvance(titulo + QStringLiteral(" \u2014 Yerbalia")) + botones;
+        QVERIFY2(ancho >= necesario, qPrintable(QStringLiteral("%1 < %2").arg(ancho).arg(necesario)));
     }
 
     void choosing_data()

@@ -189,7 +189,7 @@ private slots:
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
         const DbError::Code code = openError(dir);
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(code, DbError::Code::ReadOnly);
+        QCOMPARE(code, DbError::Code::DirectoryReadOnly);
         auto reopened = Database::open(dir);
         Statement s(*reopened, "SELECT count(*) FROM Usos");
         QVERIFY(s.step());

@@ -3,8 +3,10 @@
 #include "dbwidgets/DBGrid.h"
 #include "support/Fixture.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QImage>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -119,6 +121,35 @@ private slots:
         QVERIFY(!grid->currentIndex().isValid());
     }
 
+    // Keys move a grid by records: Home and End to the first and the last one, and a
+    // printable key does not jump to a row by the text it shows.
+    void gridKeysMoveByRecords_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("recNo"); // 0: the last
+        QTest::newRow("Home") << int(Qt::Key_Home) << "" << 1;
+        QTest::newRow("End") << int(Qt::Key_End) << "" << 0;
+        QTest::newRow("a letter") << int(Qt::Key_H) << "h" << 2;
+        QTest::newRow("a digit") << int(Qt::Key_1) << "1" << 2;
+    }
+
+    void gridKeysMoveByRecords()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, recNo);
+        Scene scene;
+        scene.db.herb("1 Wei");
+        DBGrid *grid = makeGrid(scene);
+        scene.source.setAutoEdit(false);
+        QVERIFY(scene.show());
+        clickRow(grid, 1); // Ren Shen
+        QTest::sendKeyEvent(QTest::Click, grid, Qt::Key(key), text, Qt::NoModifier);
+        QCOMPARE(scene.plan.recNo(), recNo == 0 ? scene.plan.recordCount() : recNo);
+        QCOMPARE(grid->currentIndex().row(), scene.plan.recNo() - 1);
+    }
+
     void gridEditsOnlyWhileEditingIsOn_data()
     {
         QTest::addColumn<bool>("autoEdit");
@@ -142,7 +173,8 @@ private slots:
         auto *editor = grid->viewport()->findChild<QLineEdit *>();
         QCOMPARE(editor != nullptr && editor->isVisible(), autoEdit);
         QWidget *typedInto = editor ? static_cast<QWidget *>(editor) : grid;
-        QTest::keyClick(typedInto, Qt::Key_End);
+        if (editor) // the caret to the end; in the grid, End goes to the last record
+            QTest::keyClick(typedInto, Qt::Key_End);
         QTest::keyClicks(typedInto, " Chao");
         QCOMPARE(scene.plan.state(), Cursor::State::Browse); // nothing assigned before the editor commits
         QTest::keyClick(typedInto, Qt::Key_Return);
@@ -178,26 +210,39 @@ private slots:
         QCOMPARE(grid->currentIndex().row(), 3);
     }
 
+    // The columns fill the room beside the row marker and the vertical scroll bar: the
+    // last one ends where the scroll bar begins, whether it shows or not.
     void ajustarColumnaFitsTheColumns_data()
     {
         QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("one column") << 1 << 300 - 22;
-        QTest::newRow("two columns") << 2 << 300 - 80 - 22;
+        QTest::addColumn<int>("height");
+        QTest::newRow("one column, scroll bar") << 1 << 70;
+        QTest::newRow("two columns, scroll bar") << 2 << 70;
+        QTest::newRow("one column, all rows showing") << 1 << 300;
+        QTest::newRow("two columns, all rows showing") << 2 << 300;
     }
 
     void ajustarColumnaFitsTheColumns()
     {
         QFETCH(int, columns);
-        QFETCH(int, expected);
+        QFETCH(int, height);
         Scene scene;
         DBGrid grid;
         grid.setDataSource(&scene.source);
         QList<DBGrid::Column> list{{"PinYin", "Nombre", {}, 100}, {"Orden", "Orden", {}, 80}};
         grid.setColumns(list.mid(0, columns));
-        grid.resize(300, 200);
+        grid.resize(300, height);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
         ajustarColumna(&grid);
-        QCOMPARE(grid.columnWidth(0), expected);
+        QApplication::processEvents();
+        const bool scrolls = height < 100;
+        QTRY_COMPARE(grid.verticalScrollBar()->isVisible(), scrolls);
+        const int bar = grid.verticalScrollBar()->sizeHint().width();
+        const int right = grid.columnViewportPosition(columns - 1) + grid.columnWidth(columns - 1);
+        QCOMPARE(right, scrolls ? grid.viewport()->width() : grid.viewport()->width() - bar);
+        QVERIFY(!grid.horizontalScrollBar()->isVisible());
+        QVERIFY(grid.columnWidth(0) > 150);
         if (columns == 2)
             QCOMPARE(grid.columnWidth(1), 80);
     }
@@ -228,6 +273,23 @@ private slots:
         QCOMPARE(ed->text(), QString("Ren Shen"));
         QCOMPARE(lab->text(), QString("Ren Shen"));
         QCOMPARE(scene.plan.state(), Cursor::State::Browse);
+    }
+
+    // A value longer than its box shows its beginning, also when it is shown again.
+    void editShowsALongValueFromItsBeginning()
+    {
+        Scene scene;
+        auto *ed = scene.add<DBEdit>("Ed0", "Nom0");
+        ed->setFixedWidth(60);
+        QVERIFY(scene.show());
+        QCOMPARE(ed->text(), QString("Radix Glycyrrhizae"));
+        QVERIFY(ed->fontMetrics().horizontalAdvance(ed->text()) > ed->contentsRect().width());
+        QCOMPARE(ed->cursorPosition(), 0);
+        scene.plan.next();
+        QCOMPARE(ed->text(), QString("Radix Ginseng"));
+        QCOMPARE(ed->cursorPosition(), 0);
+        scene.plan.refresh(); // the same value announced again
+        QCOMPARE(ed->cursorPosition(), 0);
     }
 
     void editRefusesTypingWhileEditingIsOff()

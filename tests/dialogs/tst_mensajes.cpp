@@ -1,6 +1,7 @@
 // Message dialogs: layout from the text, buttons per kind, keys, language, caption, scripting hook.
 #include "dialogs/Mensajes.h"
 #include "dialogs/MensajesScript.h"
+#include "support/Modal.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -55,6 +56,7 @@ struct SettingsGuard {
     {
         Mensajes::setEnglish(false);
         Mensajes::setTitulo(QStringLiteral("Yerbalia"));
+        Mensajes::setDesatendido({});
     }
 };
 
@@ -355,6 +357,77 @@ private slots:
         QCOMPARE(seenTitle, QStringLiteral("Yerbalia"));
         QCOMPARE(got, expected);
         QVERIFY(liveDialogs().isEmpty());
+    }
+
+    // The platform's boxes label their standard buttons in the interface language, whatever
+    // translations are installed.
+    void standardBoxButtons_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Aceptar") << false << int(QMessageBox::Ok) << "Aceptar";
+        QTest::newRow("Cancelar") << false << int(QMessageBox::Cancel) << "Cancelar";
+        QTest::newRow("Sí") << false << int(QMessageBox::Yes) << "Sí";
+        QTest::newRow("No") << false << int(QMessageBox::No) << "No";
+        QTest::newRow("OK") << true << int(QMessageBox::Ok) << "OK";
+        QTest::newRow("Cancel") << true << int(QMessageBox::Cancel) << "Cancel";
+        QTest::newRow("Yes") << true << int(QMessageBox::Yes) << "Yes";
+        QTest::newRow("No, English") << true << int(QMessageBox::No) << "No";
+    }
+
+    void standardBoxButtons()
+    {
+        QFETCH(bool, english);
+        QFETCH(int, button);
+        QFETCH(QString, text);
+        Mensajes::setEnglish(english);
+        const auto caja =
+            Mensajes::cajaEstandar(QMessageBox::Question, kOneLine,
+                                   QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(caja->button(QMessageBox::StandardButton(button))->text(), text);
+        QCOMPARE(caja->windowTitle(), QStringLiteral("Yerbalia"));
+        QCOMPARE(caja->text(), kOneLine);
+    }
+
+    // The confirmation is such a box, shown for real and answered by its buttons.
+    void confirmationSpeaksTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("Spanish") << false << QStringList{"Aceptar", "Cancelar"};
+        QTest::newRow("English") << true << QStringList{"Cancel", "OK"};
+    }
+
+    void confirmationSpeaksTheInterfaceLanguage()
+    {
+        QFETCH(bool, english);
+        QFETCH(QStringList, buttons);
+        Mensajes::setEnglish(english);
+        QStringList seen;
+        yb::test::alAbrirseCaja(this, [&](QMessageBox *caja) {
+            for (QAbstractButton *b : caja->buttons())
+                seen << b->text();
+            caja->button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(Mensajes::confirmar(QStringLiteral("Delete record?")));
+        seen.sort();
+        QCOMPARE(seen, buttons);
+    }
+
+    // A run nobody answers: nothing shows, the text goes to the hook, and each
+    // dialog takes the answer that changes nothing.
+    void unattendedDialogsChangeNothing()
+    {
+        QStringList texts;
+        Mensajes::setDesatendido([&](const QString &t) { texts << t; });
+        Mensajes::informar(QStringLiteral("uno"));
+        QVERIFY(!Mensajes::preguntar(QStringLiteral("dos")));
+        QCOMPARE(Mensajes::preguntarCancelar(QStringLiteral("tres")), Respuesta::Cancel);
+        QVERIFY(!Mensajes::confirmar(QStringLiteral("cuatro")));
+        QCOMPARE(texts, (QStringList{"uno", "dos", "tres", "cuatro"}));
+        QVERIFY(liveDialogs().isEmpty());
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void scriptAnswersInOrderWithoutShowing()

@@ -1,6 +1,8 @@
 // Config.Dat: fifteen integers, CR LF; bad input falls back value by value.
 #include "formats/ConfigDat.h"
+#include "support/Fallos.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +54,30 @@ private slots:
         ConfigDat back;
         QVERIFY(back.read(path()));
         QCOMPARE(back.values, c.values);
+    }
+
+    // A full disk: the write fails, the old file keeps its bytes and no temporary file stays behind.
+    void fullDiskKeepsTheOldFile()
+    {
+        yb::test::DiscoLleno disco("size=4k");
+        if (!disco.montado)
+            QSKIP("mounting a small tmpfs needs root");
+        const QString ruta = QDir(disco.path()).filePath("Config.Dat");
+        ConfigDat antes;
+        antes[ConfigDat::Width] = 800;
+        QVERIFY(antes.write(ruta));
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray viejo = f.readAll();
+        f.close();
+        disco.llenar();
+
+        ConfigDat despues;
+        despues[ConfigDat::Width] = 1200;
+        QVERIFY(!despues.write(ruta));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), viejo);
+        QCOMPARE(QDir(disco.path()).entryList(QDir::Files), QStringList({"Config.Dat", "relleno"}));
     }
 
     void badLinesFallBackOneByOne_data()

@@ -13,12 +13,15 @@
 
 namespace yb::test {
 
-// A data directory with a small database: three herbs and a formula.
+// A data directory with a small database: three herbs and a formula; made
+// in the system's temporary directory or inside the directory given.
 struct DataDir {
     QTemporaryDir dir;
     QString previous = QDir::currentPath();
 
-    DataDir()
+    explicit DataDir(const QString &inside = {})
+        : dir(inside.isEmpty() ? QDir::tempPath() + QStringLiteral("/yerbalia-XXXXXX")
+                               : inside + QStringLiteral("/datos-XXXXXX"))
     {
         {
             auto db = Database::create(dir.path());
