@@ -7,7 +7,11 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextList>
+#include <QTextTable>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace yb::Rtf {
 
@@ -64,8 +68,55 @@ void escribirTexto(QString &rtf, QStringView texto)
     }
 }
 
-// Turns a document into RTF, collecting the fonts and colours its runs use in
-// the order they first appear (runs without a font take the document's).
+// Every block of a frame from `it` on, in order, those of nested frames and
+// tables included.
+template <typename Bloque> void cadaBloque(QTextFrame::iterator it, const Bloque &bloque)
+{
+    for (; !it.atEnd(); ++it) {
+        if (QTextFrame *marco = it.currentFrame())
+            cadaBloque(marco->begin(), bloque);
+        else
+            bloque(it.currentBlock());
+    }
+}
+
+// How a list level is numbered in RTF: \levelnfc and, for bullets, the bullet.
+struct Numeracion {
+    int formato;
+    char16_t vineta = 0;
+};
+
+Numeracion numeracionDe(QTextListFormat::Style estilo)
+{
+    switch (estilo) {
+    case QTextListFormat::ListDecimal:
+        return {0};
+    case QTextListFormat::ListUpperRoman:
+        return {1};
+    case QTextListFormat::ListLowerRoman:
+        return {2};
+    case QTextListFormat::ListUpperAlpha:
+        return {3};
+    case QTextListFormat::ListLowerAlpha:
+        return {4};
+    case QTextListFormat::ListCircle:
+        return {23, 0x25E6};
+    case QTextListFormat::ListSquare:
+        return {23, 0x25AA};
+    default:
+        return {23, 0x2022};
+    }
+}
+
+// A table's width when written, shared evenly by its columns: the reader
+// keeps no widths, and word processors want some.
+constexpr int kAnchoTabla = 9000; // twips
+constexpr int kNivelesLista = 9;
+
+// Turns a document into RTF, collecting the fonts, colours and lists its
+// paragraphs use in the order they first appear (runs without a font take the
+// document's). Tables are written as rows of cells, each cell's paragraphs
+// marked \intbl; a table within a table is written as the paragraphs of its cell.
 class Escritor {
 public:
     explicit Escritor(const QTextDocument &documento) : m_documento(documento)
@@ -73,35 +124,26 @@ public:
         const QFont base = documento.defaultFont();
         m_puntosBase = base.pointSizeF() > 0 ? base.pointSizeF() : 12.0;
         m_familiaBase = base.family().isEmpty() ? QStringLiteral("Arial") : base.family();
+        m_escrito.fuente = 0; // RTF's defaults: \plain with the first font, which \deff0 makes the default
     }
 
     QString escribir()
     {
-        QString cuerpo;
-        cuerpo.reserve(m_documento.characterCount() * 5 / 4 + 64);
-        Formato escrito; // RTF's defaults: \plain with the first font, which \deff0 makes the default
-        escrito.fuente = 0;
-        for (QTextBlock bloque = m_documento.begin(); bloque.isValid(); bloque = bloque.next()) {
-            cuerpo += u"\\pard";
-            for (auto it = bloque.begin(); !it.atEnd(); ++it) {
-                const QTextFragment fragmento = it.fragment();
-                if (!fragmento.isValid())
-                    continue;
-                const Formato f = formatoDe(fragmento.charFormat());
-                const bool cambia = !(f == escrito);
-                cambiarFormato(cuerpo, escrito, f);
-                escrito = f;
-                if (cambia || cuerpo.endsWith(u"\\pard"))
-                    cuerpo += u' ';
-                escribirTexto(cuerpo, fragmento.text());
-            }
-            cuerpo += u"\\par\r\n";
+        m_cuerpo.reserve(m_documento.characterCount() * 5 / 4 + 64);
+        QTextFrame *raiz = m_documento.rootFrame();
+        for (auto it = raiz->begin(); !it.atEnd(); ++it) {
+            if (QTextTable *tabla = qobject_cast<QTextTable *>(it.currentFrame()))
+                escribirTabla(*tabla);
+            else if (QTextFrame *marco = it.currentFrame())
+                cadaBloque(marco->begin(), [this](const QTextBlock &b) { escribirParrafoSuelto(b); });
+            else if (!(it == raiz->begin() && vacioAntesDeTabla(it))) // the reader makes that one itself
+                escribirParrafoSuelto(it.currentBlock());
         }
 
         if (m_fuentes.isEmpty())
             indiceFuente(m_familiaBase); // \deff0 names a font of the table
         QString rtf;
-        rtf.reserve(cuerpo.size() + 256);
+        rtf.reserve(m_cuerpo.size() + 256);
         rtf += u"{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
         for (qsizetype i = 0; i < m_fuentes.size(); ++i) {
             escribirNumero(rtf, u"{\\f", int(i));
@@ -116,13 +158,151 @@ public:
             escribirNumero(rtf, u"\\blue", c.blue());
             rtf += u';';
         }
-        rtf += u"}\r\n\\viewkind4\\uc1";
-        rtf += cuerpo;
+        rtf += u"}\r\n";
+        escribirListas(rtf);
+        rtf += u"\\viewkind4\\uc1";
+        rtf += m_cuerpo;
         rtf += u'}';
         return rtf;
     }
 
 private:
+    static bool vacioAntesDeTabla(QTextFrame::iterator it)
+    {
+        if (it.currentBlock().length() > 1)
+            return false;
+        ++it;
+        return !it.atEnd() && qobject_cast<QTextTable *>(it.currentFrame());
+    }
+
+    void escribirParrafoSuelto(const QTextBlock &bloque)
+    {
+        escribirParrafo(bloque, false);
+        m_cuerpo += u"\\par\r\n";
+    }
+
+    void escribirTabla(const QTextTable &tabla)
+    {
+        const int columnas = tabla.columns();
+        const int ancho = kAnchoTabla / qMax(columnas, 1);
+        for (int fila = 0; fila < tabla.rows(); ++fila) {
+            m_cuerpo += u"\\trowd\\trgaph60";
+            for (int columna = 1; columna <= columnas; ++columna) {
+                m_cuerpo += u"\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10"
+                            u"\\clbrdrr\\brdrs\\brdrw10";
+                escribirNumero(m_cuerpo, u"\\cellx", columna * ancho);
+            }
+            m_cuerpo += u"\r\n";
+            for (int columna = 0; columna < columnas; ++columna) {
+                const QTextTableCell celda = tabla.cellAt(fila, columna);
+                bool primero = true;
+                if (celda.row() == fila && celda.column() == columna) { // a merged cell is written once
+                    cadaBloque(celda.begin(), [&](const QTextBlock &b) {
+                        if (!std::exchange(primero, false))
+                            m_cuerpo += u"\\par\r\n";
+                        escribirParrafo(b, true);
+                    });
+                }
+                if (primero)
+                    m_cuerpo += u"\\pard\\intbl";
+                m_cuerpo += u"\\cell\r\n";
+            }
+            m_cuerpo += u"\\row\r\n";
+        }
+    }
+
+    // A paragraph up to its mark: its formatting, its list number, its runs.
+    void escribirParrafo(const QTextBlock &bloque, bool enTabla)
+    {
+        m_cuerpo += u"\\pard";
+        if (enTabla)
+            m_cuerpo += u"\\intbl";
+        const Qt::Alignment alineacion = bloque.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+        if (alineacion & Qt::AlignHCenter)
+            m_cuerpo += u"\\qc";
+        else if (alineacion & Qt::AlignJustify)
+            m_cuerpo += u"\\qj";
+        else if (alineacion & (Qt::AlignRight | Qt::AlignTrailing))
+            m_cuerpo += u"\\qr";
+        if (QTextList *lista = bloque.textList())
+            escribirItem(*lista, bloque);
+        bool delimitar = true;
+        for (auto it = bloque.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragmento = it.fragment();
+            if (!fragmento.isValid())
+                continue;
+            const Formato f = formatoDe(fragmento.charFormat());
+            if (!(f == m_escrito)) {
+                cambiarFormato(m_cuerpo, m_escrito, f);
+                m_escrito = f;
+                delimitar = true;
+            }
+            if (std::exchange(delimitar, false))
+                m_cuerpo += u' ';
+            escribirTexto(m_cuerpo, fragmento.text());
+        }
+    }
+
+    // The list and level of an item, with its number as text for readers that know no lists.
+    void escribirItem(QTextList &lista, const QTextBlock &bloque)
+    {
+        const int nivel = std::clamp(lista.format().indent() - 1, 0, kNivelesLista - 1);
+        m_cuerpo += u"{\\listtext\\pard\\plain ";
+        const char16_t vineta = numeracionDe(lista.format().style()).vineta;
+        escribirTexto(m_cuerpo, vineta ? QString(QChar(vineta)) : lista.itemText(bloque));
+        m_cuerpo += u"\\tab}";
+        escribirNumero(m_cuerpo, u"\\ls", indiceLista(lista));
+        escribirNumero(m_cuerpo, u"\\ilvl", nivel);
+        escribirNumero(m_cuerpo, u"\\li", 720 * (nivel + 1));
+        m_cuerpo += u"\\fi-360";
+    }
+
+    // One list definition per Qt list, all its levels numbered alike, and the
+    // \ls number that the items give for it.
+    void escribirListas(QString &rtf) const
+    {
+        if (m_listas.isEmpty())
+            return;
+        rtf += u"{\\*\\listtable";
+        for (qsizetype i = 0; i < m_listas.size(); ++i) {
+            const Numeracion numeracion = numeracionDe(m_listas[i].style());
+            escribirNumero(rtf, u"\r\n{\\list\\listtemplateid", int(i + 1));
+            for (int nivel = 0; nivel < kNivelesLista; ++nivel) {
+                escribirNumero(rtf, u"{\\listlevel\\levelnfc", numeracion.formato);
+                escribirNumero(rtf, u"\\levelnfcn", numeracion.formato);
+                rtf += u"\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1";
+                if (numeracion.vineta) {
+                    escribirNumero(rtf, u"{\\leveltext\\'01\\u", numeracion.vineta);
+                    rtf += u" ?;}{\\levelnumbers;}";
+                } else { // the level's number, then a full stop
+                    escribirNumero(rtf, u"{\\leveltext\\'02\\'0", nivel);
+                    rtf += u".;}{\\levelnumbers\\'01;}";
+                }
+                escribirNumero(rtf, u"\\fi-360\\li", 720 * (nivel + 1));
+                rtf += u'}';
+            }
+            escribirNumero(rtf, u"\\listid", int(i + 1));
+            rtf += u'}';
+        }
+        rtf += u"}\r\n{\\*\\listoverridetable";
+        for (qsizetype i = 1; i <= m_listas.size(); ++i) {
+            escribirNumero(rtf, u"{\\listoverride\\listid", int(i));
+            escribirNumero(rtf, u"\\listoverridecount0\\ls", int(i));
+            rtf += u'}';
+        }
+        rtf += u"}\r\n";
+    }
+
+    int indiceLista(QTextList &lista)
+    {
+        const auto it = m_indiceListas.constFind(&lista);
+        if (it != m_indiceListas.constEnd())
+            return *it;
+        m_listas.append(lista.format());
+        m_indiceListas.insert(&lista, int(m_listas.size()));
+        return int(m_listas.size());
+    }
+
     int indiceFuente(const QString &familia)
     {
         const auto it = m_indiceFuentes.constFind(familia);
@@ -175,12 +355,16 @@ private:
     }
 
     const QTextDocument &m_documento;
+    QString m_cuerpo;
+    Formato m_escrito;
     double m_puntosBase = 12.0;
     QString m_familiaBase;
     QStringList m_fuentes;
     QHash<QString, int> m_indiceFuentes;
     QList<QColor> m_colores;
     QHash<QRgb, int> m_indiceColores;
+    QList<QTextListFormat> m_listas; // \ls 1, 2...
+    QHash<const QTextList *, int> m_indiceListas;
 };
 
 } // namespace

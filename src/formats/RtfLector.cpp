@@ -1,11 +1,15 @@
 #include "formats/RtfLector.h"
 
+#include "formats/RtfPaginas.h"
+#include "formats/RtfTablas.h"
 #include "formats/RtfTokens.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace yb::Rtf {
@@ -28,19 +32,40 @@ enum class Accion : quint8 {
     Parrafo,
     Linea,
     Tabulador,
+    Celda,
+    Fila,
     TablaFuentes,
+    JuegoFuente,     // \fcharset of a font
+    PaginaFuente,    // \cpg of a font
+    PaginaDocumento, // \ansicpg
     TablaColores,
     Rojo,
     Verde,
     Azul,
-    Omitir,  // a destination whose content is not text
-    Caracter // a named character
+    ParrafoNuevo, // \pard
+    Alinear,
+    EnTabla,
+    ItemLista, // \ls
+    NivelItem, // \ilvl
+    TablaListas,
+    Lista,
+    NivelLista,
+    FormatoNivel, // \levelnfc
+    TextoNivel,
+    IdLista,
+    TablaSustituciones, // \listoverridetable: list numbers (\ls) to list definitions
+    Sustitucion,
+    Numeracion,       // \pn: the older way of numbering paragraphs
+    NumeracionNivel,  // \pnlvlblt, \pnlvlbody, \pnlvlcont, \pnlvlN
+    NumeracionEstilo, // \pndec, \pnlcltr...
+    Omitir,           // a destination whose content is not text
+    Caracter          // a named character
 };
 
 struct Clave {
     std::u16string_view nombre;
     Accion accion;
-    char16_t caracter = 0;
+    char16_t dato = 0; // the character, alignment, level kind or list style the word stands for
 };
 
 // Underlines of other kinds, all read as plain underline (names separated by spaces).
@@ -48,25 +73,34 @@ constexpr std::u16string_view kSubrayados =
     u"uld uldash uldashd uldashdd uldb ulhair ulhwave ulldash ulth ulthd ulthdash ulthdashd "
     u"ulthdashdd ulthldash ululdbwave ulw ulwave";
 
-// Destinations whose content is not text, skipped whole (names separated by spaces).
+// Destinations whose content is not text, skipped whole (names separated by spaces). The
+// text of list numbers (\listtext, \pntext) is there for readers that know no lists.
 constexpr std::u16string_view kOmitidos =
     u"annotation atnauthor atndate atnicn atnid atnparent atnref atntime atrfend atrfstart author "
     u"bkmkend bkmkstart buptim colorschememapping comment company creatim datastore doccomm docvar "
     u"falt fchars filetbl fldinst footer footerf footerl footerr footnote ftncn ftnsep ftnsepc "
-    u"generator header headerf headerl headerr info keywords latentstyles lchars listoverridetable "
-    u"listtable mmathPr nonshppict objdata object operator panose pgdsctbl pict pnseclvl pntxta "
+    u"generator header headerf headerl headerr info keywords latentstyles lchars listtext "
+    u"mmathPr nonshppict objdata object operator panose pgdsctbl pict pnseclvl pntext pntxta "
     u"pntxtb printim private revtbl revtim rsidtbl stylesheet subject tc template themedata title txe "
     u"userprops xe xmlnstbl";
 
-// The control word of that name, if the reader knows it: a short scan among the
-// words of the same initial.
-const Clave *buscarClave(QStringView nombre)
+// Kinds of \pnlvl words.
+enum NivelNumeracion : char16_t { kNumeroVineta, kNumeroCuerpo, kNumeroContinuacion, kNumeroNivel };
+
+constexpr size_t kLongitudMaxima = 24; // longer words are none of ours
+
+// The control words the reader knows, sorted by initial and length, and where
+// the words of each initial and length are.
+struct TablaDeClaves {
+    std::vector<Clave> claves;
+    std::array<std::array<std::pair<quint16, quint16>, kLongitudMaxima>, 26> rangos{};
+};
+
+const TablaDeClaves &tablaDeClaves()
 {
-    struct Tabla {
-        std::vector<Clave> claves;                                    // sorted by initial, then by length
-        std::array<std::pair<qsizetype, qsizetype>, 26> porInicial{}; // range of each initial
-    };
-    static const Tabla tabla = [] {
+    static const TablaDeClaves tabla = [] {
+        const auto alineacion = [](Alineacion a) { return char16_t(a); };
+        const auto estilo = [](EstiloLista e) { return char16_t(e); };
         std::vector<Clave> t = {
             {u"ul", Accion::Subrayado},
             {u"b", Accion::Negrita},
@@ -82,16 +116,47 @@ const Clave *buscarClave(QStringView nombre)
             {u"par", Accion::Parrafo},
             {u"page", Accion::Parrafo},
             {u"sect", Accion::Parrafo},
-            {u"row", Accion::Parrafo},
+            {u"row", Accion::Fila},
             {u"line", Accion::Linea},
             {u"tab", Accion::Tabulador},
-            {u"cell", Accion::Tabulador},
+            {u"cell", Accion::Celda},
             {u"nestcell", Accion::Tabulador},
             {u"fonttbl", Accion::TablaFuentes},
+            {u"fcharset", Accion::JuegoFuente},
+            {u"cpg", Accion::PaginaFuente},
+            {u"ansicpg", Accion::PaginaDocumento},
             {u"colortbl", Accion::TablaColores},
             {u"red", Accion::Rojo},
             {u"green", Accion::Verde},
             {u"blue", Accion::Azul},
+            {u"pard", Accion::ParrafoNuevo},
+            {u"ql", Accion::Alinear, alineacion(Alineacion::Izquierda)},
+            {u"qc", Accion::Alinear, alineacion(Alineacion::Centro)},
+            {u"qr", Accion::Alinear, alineacion(Alineacion::Derecha)},
+            {u"qj", Accion::Alinear, alineacion(Alineacion::Justificada)},
+            {u"qd", Accion::Alinear, alineacion(Alineacion::Justificada)},
+            {u"intbl", Accion::EnTabla},
+            {u"ls", Accion::ItemLista},
+            {u"ilvl", Accion::NivelItem},
+            {u"listtable", Accion::TablaListas},
+            {u"list", Accion::Lista},
+            {u"listlevel", Accion::NivelLista},
+            {u"levelnfc", Accion::FormatoNivel},
+            {u"levelnfcn", Accion::FormatoNivel},
+            {u"leveltext", Accion::TextoNivel},
+            {u"listid", Accion::IdLista},
+            {u"listoverridetable", Accion::TablaSustituciones},
+            {u"listoverride", Accion::Sustitucion},
+            {u"pn", Accion::Numeracion},
+            {u"pnlvlblt", Accion::NumeracionNivel, kNumeroVineta},
+            {u"pnlvlbody", Accion::NumeracionNivel, kNumeroCuerpo},
+            {u"pnlvlcont", Accion::NumeracionNivel, kNumeroContinuacion},
+            {u"pnlvl", Accion::NumeracionNivel, kNumeroNivel},
+            {u"pndec", Accion::NumeracionEstilo, estilo(EstiloLista::Decimal)},
+            {u"pnlcltr", Accion::NumeracionEstilo, estilo(EstiloLista::LetraMinuscula)},
+            {u"pnucltr", Accion::NumeracionEstilo, estilo(EstiloLista::LetraMayuscula)},
+            {u"pnlcrm", Accion::NumeracionEstilo, estilo(EstiloLista::RomanoMinusculo)},
+            {u"pnucrm", Accion::NumeracionEstilo, estilo(EstiloLista::RomanoMayusculo)},
             {u"bullet", Accion::Caracter, 0x2022},
             {u"emdash", Accion::Caracter, 0x2014},
             {u"endash", Accion::Caracter, 0x2013},
@@ -113,53 +178,119 @@ const Clave *buscarClave(QStringView nombre)
         };
         anadir(kSubrayados, Accion::Subrayado);
         anadir(kOmitidos, Accion::Omitir);
-        // Within an initial the short words come first: \b, \f, \fs, \par are the common ones.
         std::stable_sort(t.begin(), t.end(), [](const Clave &a, const Clave &b) {
             return std::pair(a.nombre[0], a.nombre.size()) < std::pair(b.nombre[0], b.nombre.size());
         });
-        Tabla r;
+        TablaDeClaves r;
         r.claves = std::move(t);
-        for (qsizetype k = 0; k < qsizetype(r.claves.size()); ++k) {
-            auto &rango = r.porInicial[r.claves[size_t(k)].nombre[0] - u'a'];
+        for (size_t k = 0; k < r.claves.size(); ++k) {
+            const std::u16string_view nombre = r.claves[k].nombre;
+            Q_ASSERT(nombre.size() < kLongitudMaxima);
+            auto &rango = r.rangos[size_t(nombre[0] - u'a')][nombre.size()];
             if (rango.second == 0)
-                rango.first = k;
-            rango.second = k + 1;
+                rango.first = quint16(k);
+            rango.second = quint16(k + 1);
         }
         return r;
     }();
-    const std::u16string_view n(nombre.utf16(), size_t(nombre.size()));
-    const char16_t inicial = n.empty() ? 0 : n[0];
-    if (inicial < u'a' || inicial > u'z')
+    return tabla;
+}
+
+// The control word of that name, if the reader knows it: a scan among the
+// few words of the same initial and length.
+inline const Clave *buscarClave(QStringView nombre)
+{
+    const qsizetype n = nombre.size();
+    if (n == 0 || size_t(n) >= kLongitudMaxima || nombre[0] < u'a' || nombre[0] > u'z')
         return nullptr;
-    const auto &[desde, hasta] = tabla.porInicial[inicial - u'a'];
-    for (qsizetype k = desde; k < hasta; ++k) {
-        if (tabla.claves[size_t(k)].nombre == n)
-            return &tabla.claves[size_t(k)];
+    const TablaDeClaves &tabla = tablaDeClaves();
+    const auto &[desde, hasta] = tabla.rangos[size_t(nombre[0].unicode() - u'a')][size_t(n)];
+    const char16_t *letras = nombre.utf16();
+    for (size_t k = desde; k < hasta; ++k) {
+        const char16_t *clave = tabla.claves[k].nombre.data();
+        qsizetype i = 1; // the initial is the same
+        while (i < n && clave[i] == letras[i])
+            ++i;
+        if (i == n)
+            return &tabla.claves[k];
     }
     return nullptr;
 }
 
-// Where the text of a group goes.
-enum class Tabla : quint8 { Ninguna, Fuentes, Colores };
+// Destinations that \* marks and that the reader reads all the same.
+bool seLeeTrasAsterisco(QStringView palabra)
+{
+    const Clave *clave = buscarClave(palabra);
+    if (!clave)
+        return false;
+    switch (clave->accion) {
+    case Accion::TablaFuentes:
+    case Accion::TablaColores:
+    case Accion::TablaListas:
+    case Accion::TablaSustituciones:
+    case Accion::Numeracion:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Where the text of a group goes: the document, or one of the tables and
+// definitions of the header (a group within them stays there).
+enum class Tabla : quint8 {
+    Ninguna,
+    Fuentes,
+    Colores,
+    Listas,        // \listtable
+    Lista,         // one \list
+    NivelLista,    // one \listlevel of it
+    TextoNivel,    // its \leveltext
+    Sustituciones, // \listoverridetable
+    Sustitucion,   // one \listoverride
+    Numeracion     // \pn
+};
+
+// The paragraph formatting as the RTF sets it, before lists are looked up.
+struct ParrafoRtf {
+    enum class Numeracion : quint8 { Ninguna, Vineta, Numero };
+
+    Alineacion alineacion = Alineacion::Izquierda;
+    bool enTabla = false;
+    int lista = 0; // \ls
+    int nivel = 0; // \ilvl
+    Numeracion numeracion = Numeracion::Ninguna;
+    EstiloLista estiloNumeracion = EstiloLista::Decimal;
+    int nivelNumeracion = 0;
+};
 
 struct Estado {
     Formato formato;
+    ParrafoRtf parrafo;
     int saltosUnicode = 1; // \uc: characters of fallback after each \u
     Tabla tabla = Tabla::Ninguna;
 };
 
+// How bytes are read in the font in force.
+struct Decodificacion {
+    const PaginaCodigos *pagina = nullptr;
+    Simbolos simbolos = Simbolos::Ninguno;
+};
+
 constexpr int kProfundidadMaxima = 256;
 constexpr int kColoresMaximos = 4096;
-constexpr int kNombreMaximo = 256;
+constexpr int kNivelesLista = DefinicionesListas::kNiveles;
 constexpr qsizetype kLoteMaximo = 65536;
+constexpr char16_t kVineta = 0x2022;
+constexpr char16_t kNoCaracter = 0xFFFD;
 
 // One reading of an RTF text: the group stack, the tables being read and the
 // characters still to skip after a \u.
 class Interprete {
 public:
     Interprete(QStringView rtf, Destino &destino)
-        : m_tokens(rtf), m_destino(destino), m_tablas(destino.quiereTablas()), m_porFormato(destino.usaFormato()),
-          m_capacidad(qBound<qsizetype>(16, rtf.size(), kLoteMaximo))
+        : m_tokens(rtf), m_destino(destino), m_porFormato(destino.usaFormato()),
+          m_capacidad(qBound<qsizetype>(16, rtf.size(), kLoteMaximo)), m_pagina1252(PaginaCodigos::de(1252)),
+          m_paginaDocumento(m_pagina1252)
     {
         m_pila.reserve(16);
         m_pila.emplace_back();
@@ -170,10 +301,9 @@ public:
     void ejecutar()
     {
         recorrer();
+        if (m_paginaPar)
+            soltarInicial();
         volcar();
-        // The last paragraph mark ends the text; it opens no paragraph.
-        for (; m_parrafos > 1; --m_parrafos)
-            m_destino.parrafo();
     }
 
 private:
@@ -181,15 +311,19 @@ private:
     void recorrer()
     {
         for (;;) {
-            if (m_saltar == 0 && actual().tabla == Tabla::Ninguna)
+            if (m_saltar == 0 && !m_paginaPar && actual().tabla == Tabla::Ninguna)
                 copiarTexto();
             const Token t = m_tokens.siguiente();
+            const bool alInicio = std::exchange(m_inicioGrupo, false);
+            if (m_paginaPar && !puedeCerrarPar(t))
+                soltarInicial();
             switch (t.tipo) {
             case Token::Fin:
                 return;
             case Token::Abre:
                 m_saltar = 0;
                 abrirGrupo();
+                m_inicioGrupo = true;
                 break;
             case Token::Cierra:
                 m_saltar = 0;
@@ -205,16 +339,16 @@ private:
             case Token::Simbolo:
                 if (consumirRespaldo())
                     break;
-                if (simbolo(char16_t(t.parametro)) && cerrarGrupo())
+                if (simbolo(char16_t(t.parametro), alInicio) && cerrarGrupo())
                     return;
                 break;
             case Token::Byte:
                 if (consumirRespaldo())
                     break;
-                caracter(caracter1252(quint8(t.parametro)));
+                byte(quint8(t.parametro));
                 break;
             case Token::Texto:
-                texto(t.texto);
+                textoLiteral(t.texto);
                 break;
             case Token::Binario:
                 consumirRespaldo();
@@ -252,21 +386,86 @@ private:
         }
         if (m_profundidad == 0)
             return false; // a stray closing brace
-        if (actual().tabla == Tabla::Fuentes)
+        Estado &cerrado = actual();
+        Estado &fuera = m_pila[m_pila.size() - 2];
+        if (cerrado.tabla == Tabla::Fuentes)
             guardarFuente();
+        else if (cerrado.tabla != fuera.tabla)
+            terminarDefinicion(cerrado, fuera);
         m_pila.pop_back();
         --m_profundidad;
         return m_profundidad == 0;
     }
 
-    void emitirParrafos()
+    // The group that began a definition of the header closes.
+    void terminarDefinicion(const Estado &cerrado, Estado &fuera)
     {
-        if (m_parrafos == 0)
+        switch (cerrado.tabla) {
+        case Tabla::Lista:
+            m_definiciones.terminarLista();
+            break;
+        case Tabla::Sustitucion:
+            m_definiciones.terminarSustitucion();
+            break;
+        case Tabla::Numeracion: // what \pn says is said of the paragraph it is in
+            fuera.parrafo.numeracion = cerrado.parrafo.numeracion;
+            fuera.parrafo.estiloNumeracion = cerrado.parrafo.estiloNumeracion;
+            fuera.parrafo.nivelNumeracion = cerrado.parrafo.nivelNumeracion;
+            break;
+        default:
+            break;
+        }
+    }
+
+    // ---- paragraphs ---------------------------------------------------------
+
+    // Tells the destination that the paragraph in progress begins, once.
+    void empezarParrafo()
+    {
+        if (m_abierto)
             return;
         volcar();
-        for (; m_parrafos > 0; --m_parrafos)
-            m_destino.parrafo();
+        const FormatoParrafo formato = resolver(actual().parrafo);
+        m_destino.parrafo(formato, m_separacion);
+        m_abierto = true;
+        m_enTabla = formato.enTabla;
     }
+
+    void terminarParrafo(Separacion separacion)
+    {
+        empezarParrafo(); // a paragraph with no text is a paragraph all the same
+        volcar();
+        m_abierto = false;
+        m_separacion = separacion;
+    }
+
+    // The paragraph's format with its list looked up.
+    FormatoParrafo resolver(const ParrafoRtf &p)
+    {
+        FormatoParrafo f;
+        f.alineacion = p.alineacion;
+        f.enTabla = p.enTabla;
+        if (p.lista > 0) {
+            if (const std::optional<EstiloLista> estilo = m_definiciones.estilo(p.lista, p.nivel)) {
+                f.lista = p.lista;
+                f.nivel = p.nivel;
+                f.estilo = *estilo;
+            }
+        } else if (p.numeracion != ParrafoRtf::Numeracion::Ninguna) {
+            // \pn numbers the paragraphs that follow one another in one style;
+            // another paragraph, or another style, ends the list
+            f.estilo = p.numeracion == ParrafoRtf::Numeracion::Vineta ? EstiloLista::Disco : p.estiloNumeracion;
+            if (!m_numeracionSeguida || f.estilo != m_estiloNumeracion)
+                --m_serieNumeracion;
+            m_estiloNumeracion = f.estilo;
+            f.lista = m_serieNumeracion;
+            f.nivel = p.nivelNumeracion;
+        }
+        m_numeracionSeguida = f.lista < 0;
+        return f;
+    }
+
+    // ---- text ---------------------------------------------------------------
 
     // Gathers visible text into runs of one format (of any format when the
     // destination does not care), handed on at once.
@@ -287,12 +486,17 @@ private:
         m_usado += s.size();
     }
 
-    // Plain text straight from the RTF into the run, the common case.
+    // Plain text straight from the RTF into the run, the common case. Text in
+    // a symbol font goes the slow way, to have its bullets read.
     void copiarTexto()
     {
+        const Decodificacion &d = decodificacion();
+        if (d.simbolos != Simbolos::Ninguno)
+            return;
         if (!m_tokens.vieneTexto())
             return;
-        emitirParrafos();
+        m_inicioGrupo = false;
+        empezarParrafo();
         const Formato &f = actual().formato;
         if ((m_usado > 0 && m_porFormato && !(f == m_formatoLote)) || m_usado == m_capacidad)
             volcar();
@@ -319,11 +523,111 @@ private:
         return true;
     }
 
+    // \* marks a destination to skip unless the reader knows it. At the start of
+    // a group it makes the whole group that destination. Elsewhere, where some
+    // writers put it, it marks only the control word after it, which is then
+    // read as any other: ignored when unknown, so the text after it stays.
+    bool destinoIgnorable(bool alInicio)
+    {
+        if (!alInicio)
+            return false;
+        Tokenizador despues = m_tokens;
+        const Token t = despues.siguiente();
+        if (t.tipo == Token::Palabra && seLeeTrasAsterisco(t.texto))
+            return false;
+        return omitirGrupo();
+    }
+
+    // How the bytes of the font in force are read.
+    const Decodificacion &decodificacion()
+    {
+        const int fuente = actual().formato.fuente;
+        if (m_decodificada && fuente == m_fuenteDecodificada)
+            return m_decodificacion;
+        m_decodificacion = {m_paginaDocumento, Simbolos::Ninguno};
+        if (const Fuente *f = m_tablaFuentes.buscar(fuente)) {
+            m_decodificacion.simbolos = f->simbolos;
+            if (f->simbolos != Simbolos::Ninguno)
+                m_decodificacion.pagina = m_pagina1252; // their other characters are taken as they were
+            else if (f->pagina)
+                m_decodificacion.pagina = f->pagina;
+        }
+        m_fuenteDecodificada = fuente;
+        m_decodificada = true;
+        const PaginaCodigos *pagina = m_decodificacion.pagina;
+        m_tokens.usarBytes(pagina->dobleByte() ? nullptr : pagina->bytes()); // pairs go the slow way
+        return m_decodificacion;
+    }
+
+    // A \'hh byte: a character of its own or the first of a double-byte pair.
+    void byte(quint8 b)
+    {
+        if (m_paginaPar) {
+            cerrarPar(b);
+            return;
+        }
+        Decodificacion d;
+        if (actual().tabla == Tabla::Fuentes)
+            d.pagina = m_tablaFuentes.paginaDeLaEntrada(m_paginaDocumento); // a name is in its font's own set
+        else
+            d = decodificacion();
+        if (d.pagina->dobleByte() && d.pagina->esInicial(b)) {
+            m_paginaPar = d.pagina;
+            m_inicial = b;
+            return;
+        }
+        caracter(esVineta(d.simbolos, b) ? kVineta : d.pagina->bytes()[b]);
+    }
+
+    // Whether the piece can be the second byte of a pair: a \'hh, a literal
+    // character or an escaped brace or backslash.
+    static bool puedeCerrarPar(const Token &t)
+    {
+        return t.tipo == Token::Byte || t.tipo == Token::Texto ||
+               (t.tipo == Token::Simbolo && (t.parametro == u'\\' || t.parametro == u'{' || t.parametro == u'}'));
+    }
+
+    void cerrarPar(char16_t segundo)
+    {
+        const PaginaCodigos *pagina = std::exchange(m_paginaPar, nullptr);
+        caracter(segundo < 0x100 ? pagina->par(m_inicial, quint8(segundo)) : kNoCaracter);
+    }
+
+    // A lead byte that nothing completes is shown as a character that is none.
+    void soltarInicial()
+    {
+        m_paginaPar = nullptr;
+        caracter(kNoCaracter);
+    }
+
     void caracter(char16_t c)
     {
         if (c < 0x20 && c != u'\t')
             return;
         texto(QStringView(&c, 1));
+    }
+
+    // Text as it stands in the RTF: it may end a double-byte pair, and in a
+    // symbol font its bullets are read as bullets.
+    void textoLiteral(QStringView s)
+    {
+        if (m_saltar == 0 && m_paginaPar) {
+            cerrarPar(s[0].unicode());
+            s = s.sliced(1);
+            if (s.isEmpty())
+                return;
+        }
+        const Simbolos simbolos = actual().tabla == Tabla::Ninguna ? decodificacion().simbolos : Simbolos::Ninguno;
+        if (simbolos == Simbolos::Ninguno) {
+            texto(s);
+            return;
+        }
+        QString leido = s.toString();
+        for (QChar &c : leido) {
+            if (esVineta(simbolos, c.unicode()))
+                c = QChar(kVineta);
+        }
+        texto(leido);
     }
 
     void texto(QStringView s)
@@ -337,15 +641,17 @@ private:
         }
         switch (actual().tabla) {
         case Tabla::Ninguna:
-            emitirParrafos();
+            empezarParrafo();
             anotar(s, actual().formato);
             break;
         case Tabla::Fuentes:
-            for (const QChar c : s) {
-                if (c == u';')
-                    guardarFuente();
-                else if (m_fuenteAbierta && m_fuenteNombre.size() < kNombreMaximo)
-                    m_fuenteNombre += c;
+            for (;;) { // names up to each ';'
+                const qsizetype fin = s.indexOf(u';');
+                m_tablaFuentes.anadirNombre(fin < 0 ? s : s.first(fin));
+                if (fin < 0)
+                    break;
+                guardarFuente();
+                s = s.sliced(fin + 1);
             }
             break;
         case Tabla::Colores:
@@ -354,18 +660,21 @@ private:
                     guardarColor();
             }
             break;
+        case Tabla::TextoNivel:
+            m_definiciones.textoDeNivel(s);
+            break;
+        default: // names and numbers of lists
+            break;
         }
     }
 
+    // ---- the header's tables --------------------------------------------------
+
     void guardarFuente()
     {
-        if (!m_fuenteAbierta)
-            return;
-        m_fuenteAbierta = false;
-        const QString nombre = m_fuenteNombre.trimmed();
-        if (!nombre.isEmpty())
-            m_destino.fuente(m_fuenteNumero, nombre);
-        m_fuenteNombre.clear();
+        if (const auto nombrada = m_tablaFuentes.terminar(m_paginaDocumento))
+            m_destino.fuente(nombrada->first, nombrada->second);
+        m_decodificada = false;
     }
 
     void guardarColor()
@@ -374,6 +683,29 @@ private:
             m_destino.color(m_colores++, m_colorDado ? QColor(m_rojo, m_verde, m_azul) : QColor());
         m_rojo = m_verde = m_azul = 0;
         m_colorDado = false;
+    }
+
+    // A table of the header: read into its own state where the group allows.
+    // Every reading reads them all, whatever its destination wants of them: a
+    // word within one (\ansicpg, \deff, a font table...) then counts for all alike.
+    bool empezarTabla(Estado &e, Tabla tabla)
+    {
+        if (m_desborde > 0) // past the depth kept a table has no group of its own
+            return omitirGrupo();
+        if (m_profundidad > 1) {
+            volcar(); // the text so far is formatted with the tables as they were
+            e.tabla = tabla;
+        }
+        return false;
+    }
+
+    // Opens a definition within a table of the header (a list, a level...).
+    static bool empezarDefinicion(Estado &e, Tabla dentroDe, Tabla definicion)
+    {
+        if (e.tabla != dentroDe)
+            return false;
+        e.tabla = definicion;
+        return true;
     }
 
     static int entre(int v, int minimo, int maximo) { return std::clamp(v, minimo, maximo); }
@@ -386,7 +718,9 @@ private:
             return false;
         Estado &e = actual();
         Formato &f = e.formato;
+        ParrafoRtf &p = e.parrafo;
         const bool activa = !t.conParametro || t.parametro != 0;
+        const int valor = t.conParametro ? t.parametro : 0;
         switch (clave->accion) {
         case Accion::Negrita:
             f.negrita = activa;
@@ -408,21 +742,18 @@ private:
             f.medioPuntos = t.conParametro && t.parametro > 0 ? entre(t.parametro, 2, 3276) : 24;
             break;
         case Accion::Color:
-            f.color = t.conParametro ? qMax(t.parametro, 0) : 0;
+            f.color = qMax(valor, 0);
             break;
-        case Accion::Fuente: {
-            const int numero = t.conParametro ? qMax(t.parametro, 0) : 0;
+        case Accion::Fuente:
             if (e.tabla == Tabla::Fuentes) {
                 guardarFuente();
-                m_fuenteNumero = numero;
-                m_fuenteAbierta = true;
+                m_tablaFuentes.empezar(qMax(valor, 0));
             } else {
-                f.fuente = numero;
+                f.fuente = qMax(valor, 0);
             }
             break;
-        }
         case Accion::FuenteBase:
-            m_fuenteBase = t.conParametro ? qMax(t.parametro, 0) : 0;
+            m_fuenteBase = qMax(valor, 0);
             f.fuente = m_fuenteBase;
             break;
         case Accion::Saltos:
@@ -432,17 +763,36 @@ private:
             if (t.conParametro) {
                 const int codigo = t.parametro < 0 ? t.parametro + 65536 : t.parametro;
                 if (codigo > 0 && codigo <= 0xFFFF)
-                    caracter(char16_t(codigo));
+                    caracter(esVineta(decodificacion().simbolos, char16_t(codigo)) ? kVineta : char16_t(codigo));
                 m_saltar = e.saltosUnicode;
             }
             break;
         case Accion::Parrafo:
             if (e.tabla == Tabla::Ninguna)
-                ++m_parrafos;
+                terminarParrafo(Separacion::Parrafo);
+            break;
+        case Accion::Celda:
+            if (e.tabla != Tabla::Ninguna)
+                break;
+            if (m_abierto ? m_enTabla : p.enTabla)
+                terminarParrafo(Separacion::Celda);
+            else
+                caracter(u'\t'); // a cell outside any table: as it reads
+            break;
+        case Accion::Fila:
+            if (e.tabla != Tabla::Ninguna)
+                break;
+            if (m_enTabla) {
+                volcar();
+                m_abierto = false;
+                m_separacion = Separacion::Fila;
+            } else {
+                terminarParrafo(Separacion::Parrafo);
+            }
             break;
         case Accion::Linea:
             if (e.tabla == Tabla::Ninguna) {
-                emitirParrafos();
+                empezarParrafo();
                 volcar();
                 m_destino.salto(f);
             }
@@ -451,47 +801,113 @@ private:
             caracter(u'\t');
             break;
         case Accion::TablaFuentes:
-            if (!m_tablas || m_desborde > 0) // past the depth kept a table has no group of its own
-                return omitirGrupo();
-            if (m_profundidad > 1) {
-                volcar(); // the text so far is formatted with the tables as they were
-                e.tabla = Tabla::Fuentes;
+            return empezarTabla(e, Tabla::Fuentes);
+        case Accion::JuegoFuente:
+            if (e.tabla == Tabla::Fuentes)
+                m_tablaFuentes.juego(valor);
+            break;
+        case Accion::PaginaFuente:
+            if (e.tabla == Tabla::Fuentes)
+                m_tablaFuentes.pagina(valor);
+            break;
+        case Accion::PaginaDocumento:
+            if (const PaginaCodigos *pagina = PaginaCodigos::de(valor)) {
+                m_paginaDocumento = pagina;
+                m_decodificada = false;
             }
             break;
         case Accion::TablaColores:
-            if (!m_tablas || m_desborde > 0) // past the depth kept a table has no group of its own
-                return omitirGrupo();
-            if (m_profundidad > 1) {
-                volcar();
-                e.tabla = Tabla::Colores;
-            }
-            break;
+            return empezarTabla(e, Tabla::Colores);
         case Accion::Rojo:
         case Accion::Verde:
         case Accion::Azul:
             if (e.tabla == Tabla::Colores) {
-                const int v = t.conParametro ? entre(t.parametro, 0, 255) : 0;
+                const int v = entre(valor, 0, 255);
                 (clave->accion == Accion::Rojo ? m_rojo : clave->accion == Accion::Verde ? m_verde : m_azul) = v;
                 m_colorDado = true;
             }
             break;
+        case Accion::ParrafoNuevo:
+            p = ParrafoRtf();
+            break;
+        case Accion::Alinear:
+            p.alineacion = Alineacion(clave->dato);
+            break;
+        case Accion::EnTabla:
+            p.enTabla = activa;
+            break;
+        case Accion::ItemLista:
+            if (e.tabla == Tabla::Sustitucion)
+                m_definiciones.lsDeSustitucion(valor);
+            else
+                p.lista = qMax(valor, 0);
+            break;
+        case Accion::NivelItem:
+            p.nivel = entre(valor, 0, kNivelesLista - 1);
+            break;
+        case Accion::TablaListas:
+            return empezarTabla(e, Tabla::Listas);
+        case Accion::Lista:
+            if (empezarDefinicion(e, Tabla::Listas, Tabla::Lista))
+                m_definiciones.empezarLista();
+            break;
+        case Accion::NivelLista:
+            if (empezarDefinicion(e, Tabla::Lista, Tabla::NivelLista))
+                m_definiciones.empezarNivel();
+            break;
+        case Accion::FormatoNivel:
+            if (e.tabla == Tabla::NivelLista)
+                m_definiciones.formatoDeNivel(valor);
+            break;
+        case Accion::TextoNivel:
+            empezarDefinicion(e, Tabla::NivelLista, Tabla::TextoNivel);
+            break;
+        case Accion::IdLista:
+            if (e.tabla == Tabla::Lista)
+                m_definiciones.idDeLista(valor);
+            else if (e.tabla == Tabla::Sustitucion)
+                m_definiciones.idDeSustitucion(valor);
+            break;
+        case Accion::TablaSustituciones:
+            return empezarTabla(e, Tabla::Sustituciones);
+        case Accion::Sustitucion:
+            if (empezarDefinicion(e, Tabla::Sustituciones, Tabla::Sustitucion))
+                m_definiciones.empezarSustitucion();
+            break;
+        case Accion::Numeracion:
+            return empezarTabla(e, Tabla::Numeracion);
+        case Accion::NumeracionNivel:
+            if (e.tabla != Tabla::Numeracion)
+                break;
+            p.numeracion = clave->dato == kNumeroContinuacion ? ParrafoRtf::Numeracion::Ninguna
+                           : clave->dato == kNumeroVineta     ? ParrafoRtf::Numeracion::Vineta
+                                                              : ParrafoRtf::Numeracion::Numero;
+            p.nivelNumeracion = clave->dato == kNumeroNivel ? entre(valor - 1, 0, kNivelesLista - 1) : 0;
+            break;
+        case Accion::NumeracionEstilo:
+            if (e.tabla == Tabla::Numeracion)
+                p.estiloNumeracion = EstiloLista(clave->dato);
+            break;
         case Accion::Omitir:
             return omitirGrupo();
         case Accion::Caracter:
-            caracter(clave->caracter);
+            caracter(clave->dato);
             break;
         }
         return false;
     }
 
     // True when the symbol made the group an ignorable destination that was skipped.
-    bool simbolo(char16_t s)
+    bool simbolo(char16_t s, bool alInicio)
     {
         switch (s) {
         case u'\\':
         case u'{':
         case u'}':
-            caracter(s);
+            if (m_paginaPar)
+                cerrarPar(s);
+            else
+                caracter(s);
             break;
         case u'~':
             caracter(0x00A0);
@@ -500,7 +916,7 @@ private:
             caracter(0x2011);
             break;
         case u'*':
-            return omitirGrupo();
+            return destinoIgnorable(alInicio);
         default: // \- (optional hyphen) and the rest carry no text
             break;
         }
@@ -509,7 +925,6 @@ private:
 
     Tokenizador m_tokens;
     Destino &m_destino;
-    const bool m_tablas;
     const bool m_porFormato;
     // the run being gathered: text never outgrows the RTF it comes from, so
     // the buffer rarely fills, and is handed on when it does
@@ -522,11 +937,27 @@ private:
     int m_profundidad = 0;
     qint64 m_desborde = 0;
     int m_saltar = 0;
-    qint64 m_parrafos = 0;
+    bool m_inicioGrupo = false; // nothing read yet since the last opening brace
+    // paragraphs
+    bool m_abierto = false; // the paragraph in progress has been told to the destination
+    bool m_enTabla = false; // the paragraph told last is in a table
+    Separacion m_separacion = Separacion::Ninguna;
+    int m_serieNumeracion = 0; // \pn lists are numbered -1, -2...
+    bool m_numeracionSeguida = false;
+    EstiloLista m_estiloNumeracion = EstiloLista::Disco;
+    // decoding
+    const PaginaCodigos *const m_pagina1252;
+    const PaginaCodigos *m_paginaDocumento;
+    const PaginaCodigos *m_paginaPar = nullptr; // a lead byte waits for its second byte
+    quint8 m_inicial = 0;
+    Decodificacion m_decodificacion;
+    int m_fuenteDecodificada = 0;
+    bool m_decodificada = false;
+    // the header's tables
+    TablaFuentes m_tablaFuentes;
     int m_fuenteBase = -1;
-    int m_fuenteNumero = 0;
-    bool m_fuenteAbierta = false;
-    QString m_fuenteNombre;
+    DefinicionesListas m_definiciones;
+    // the colour table
     int m_colores = 0;
     int m_rojo = 0, m_verde = 0, m_azul = 0;
     bool m_colorDado = false;

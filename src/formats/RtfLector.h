@@ -18,6 +18,38 @@ struct Formato {
     bool operator==(const Formato &) const = default;
 };
 
+enum class Alineacion : quint8 { Izquierda, Centro, Derecha, Justificada };
+
+enum class EstiloLista : quint8 {
+    Disco,
+    Circulo,
+    Cuadrado,
+    Decimal,
+    LetraMinuscula,
+    LetraMayuscula,
+    RomanoMinusculo,
+    RomanoMayusculo
+};
+
+// How a paragraph is laid out.
+struct FormatoParrafo {
+    Alineacion alineacion = Alineacion::Izquierda;
+    bool enTabla = false; // a paragraph of a table's cell (\intbl)
+    int lista = 0;        // the list it is an item of (a number of its own), 0 for none
+    int nivel = 0;        // the item's level in its list, 0 to 8
+    EstiloLista estilo = EstiloLista::Disco;
+
+    bool operator==(const FormatoParrafo &) const = default;
+};
+
+// What ended the paragraph before a paragraph.
+enum class Separacion : quint8 {
+    Ninguna, // nothing: the first paragraph
+    Parrafo, // a paragraph mark (\par, also within a cell)
+    Celda,   // the end of a table cell (\cell)
+    Fila     // the end of a table row (\row)
+};
+
 // What the reader hands on as it walks through an RTF text.
 class Destino {
 public:
@@ -26,13 +58,14 @@ public:
     virtual void texto(QStringView texto, const Formato &formato) = 0;
     // A line break inside a paragraph (\line).
     virtual void salto(const Formato &formato) = 0;
-    // The end of a paragraph that another one follows.
-    virtual void parrafo() = 0;
+    // A paragraph begins, in the format given, after what ended the one before:
+    // told before its first text, or at its mark when it has none. The mark that
+    // ends the last paragraph begins nothing.
+    virtual void parrafo(const FormatoParrafo &formato, Separacion antes) = 0;
     // Whether runs of text are cut where the formatting changes; if not, the
     // text comes in runs as long as possible with the formatting of their start.
     virtual bool usaFormato() const { return true; }
-    // Whether the font and colour tables are wanted; if not they are skipped unread.
-    virtual bool quiereTablas() const { return false; }
+    // An entry of the font table, as it is read.
     virtual void fuente(int numero, const QString &nombre) {}
     // An entry of the colour table; an invalid colour is the automatic one.
     virtual void color(int indice, const QColor &color) {}
@@ -41,7 +74,9 @@ public:
 // Reads an RTF text from its first brace to the brace that closes it (or to the
 // end of the text if that brace is missing) and tells `destino` what it finds.
 // Paragraph marks are passed on only when text follows them, so the mark that
-// ends the last paragraph adds no empty paragraph.
+// ends the last paragraph adds no empty paragraph. Bytes (\'hh) are decoded
+// in the code page of the font in force (\fcharset, \cpg) or of the document
+// (\ansicpg), double-byte pages too; bullets of symbol fonts read as bullets.
 void interpretar(QStringView rtf, Destino &destino);
 
 } // namespace yb::Rtf

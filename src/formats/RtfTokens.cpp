@@ -50,15 +50,23 @@ constexpr char16_t k1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 
                                 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
                                 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// A \'hh escape at p that gives a visible character (or a tab), or 0.
-char16_t escapeVisible(const char16_t *p, const char16_t *fin)
+constexpr auto kBytes1252 = [] {
+    std::array<char16_t, 256> t{};
+    for (int b = 0; b < 256; ++b)
+        t[size_t(b)] = b >= 0x80 && b < 0xA0 ? k1252[b - 0x80] : char16_t(b);
+    return t;
+}();
+
+// A \'hh escape at p that gives a visible character (or a tab) through
+// `bytes`, or 0 (also when there is no table of bytes).
+char16_t escapeVisible(const char16_t *p, const char16_t *fin, const char16_t *bytes)
 {
-    if (fin - p < 4 || p[1] != u'\'')
+    if (!bytes || fin - p < 4 || p[1] != u'\'')
         return 0;
     const int alto = valorHex(p[2]), bajo = valorHex(p[3]);
     if (alto < 0 || bajo < 0)
         return 0;
-    const char16_t c = caracter1252(quint8(alto * 16 + bajo));
+    const char16_t c = bytes[alto * 16 + bajo];
     return c >= 0x20 || c == u'\t' ? c : 0;
 }
 
@@ -71,7 +79,12 @@ bool esEscapeLiteral(char16_t s)
 
 char16_t caracter1252(quint8 byte)
 {
-    return byte >= 0x80 && byte < 0xA0 ? k1252[byte - 0x80] : char16_t(byte);
+    return kBytes1252[byte];
+}
+
+Tokenizador::Tokenizador(QStringView rtf)
+    : m_p(rtf.utf16()), m_fin(rtf.utf16() + rtf.size()), m_bytes(kBytes1252.data())
+{
 }
 
 bool Tokenizador::vieneTexto()
@@ -82,7 +95,7 @@ bool Tokenizador::vieneTexto()
         return false;
     if (!cortaTexto(*m_p))
         return true;
-    return *m_p == u'\\' && m_fin - m_p >= 2 && (esEscapeLiteral(m_p[1]) || escapeVisible(m_p, m_fin) != 0);
+    return *m_p == u'\\' && m_fin - m_p >= 2 && (esEscapeLiteral(m_p[1]) || escapeVisible(m_p, m_fin, m_bytes) != 0);
 }
 
 qsizetype Tokenizador::copiarTexto(char16_t *destino, qsizetype espacio)
@@ -119,8 +132,8 @@ qsizetype Tokenizador::copiarTexto(char16_t *destino, qsizetype espacio)
         } else if (esEscapeLiteral(p[1])) {
             *d++ = p[1];
             p += 2;
-        } else if (p[1] == u'\'' && fin - p >= 4 && valorHex(p[2]) >= 0 && valorHex(p[3]) >= 0) {
-            if (const char16_t e = escapeVisible(p, fin))
+        } else if (m_bytes && p[1] == u'\'' && fin - p >= 4 && valorHex(p[2]) >= 0 && valorHex(p[3]) >= 0) {
+            if (const char16_t e = escapeVisible(p, fin, m_bytes))
                 *d++ = e;
             p += 4;
         } else {

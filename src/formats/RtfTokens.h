@@ -20,7 +20,7 @@ struct Token {
 // never reads past the end and never goes back, so any input costs linear time.
 class Tokenizador {
 public:
-    explicit Tokenizador(QStringView rtf) : m_p(rtf.utf16()), m_fin(rtf.utf16() + rtf.size()) {}
+    explicit Tokenizador(QStringView rtf);
 
     Token siguiente();
     // Steps over the rest of the group that is open, up to and including its
@@ -34,6 +34,10 @@ public:
     // written. Returns how many were written.
     bool vieneTexto();
     qsizetype copiarTexto(char16_t *destino, qsizetype espacio);
+    // The characters that the fast way gives each \'hh byte (256 of them, code
+    // page 1252 until told otherwise); nullptr leaves every \'hh to siguiente(),
+    // as bytes that may pair up into one character.
+    void usarBytes(const char16_t *bytes) { m_bytes = bytes; }
 
     static constexpr int kParametroMaximo = 2'000'000'000;
 
@@ -44,6 +48,7 @@ private:
 
     const char16_t *m_p;
     const char16_t *m_fin;
+    const char16_t *m_bytes;
 };
 
 // The character of code page 1252 for a byte.

@@ -1,6 +1,7 @@
 // libFuzzer harness for the RTF codec: every input is read as plain text and
-// into a document, written back and read again; a crash, a sanitizer report,
-// a hang or a broken invariant stops the run.
+// into a document (the two must show the same text), written back and read
+// again (to the same text); a crash, a sanitizer report, a hang or a broken
+// invariant stops the run.
 //
 // Built only with -DYERBALIA_FUZZ=ON and clang, in a build directory of its own:
 //   CC=clang CXX=clang++ cmake -S . -B /tmp/fuzz-build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -13,6 +14,8 @@
 // libFuzzer prints the executions it ran ("#N DONE ... exec/s") and leaves a
 // crash-* file with the input that failed, to be replayed by passing it as argument.
 #include "formats/Rtf.h"
+
+#include "TextosComparables.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>
@@ -39,6 +42,10 @@ void probar(const QString &entrada)
     comprobar(plano.size() <= entrada.size());
     QTextDocument doc;
     yb::Rtf::leer(entrada, doc);
+    if (yb::Rtf::esRtf(entrada)) { // what a search reads is what the panel shows
+        const yb::Rtf::prueba::TextosComparables textos = yb::Rtf::prueba::comparables(doc, plano);
+        comprobar(textos.documento == textos.plano);
+    }
     const QString escrito = yb::Rtf::escribir(doc);
     comprobar(yb::Rtf::esRtf(escrito));
     for (const QChar c : escrito)
