@@ -1,6 +1,7 @@
 #include "browser/Avisos.h"
 
 #include "browser/Textos.h"
+#include "browser/TextosError.h"
 #include "dbwidgets/DataSource.h"
 #include "dialogs/Mensajes.h"
 

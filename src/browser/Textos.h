@@ -1,7 +1,5 @@
 #pragma once
 
-#include "data/DbError.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -25,10 +23,5 @@ struct TextoIngles {
 
 // The English captions and hints of the main window's controls.
 const QList<TextoIngles> &textosInglesPlantas();
-
-// What the user is told, in the interface language, when what they typed could
-// not be stored; and the question on closing then (yes: the window stays open).
-QString textoNoGuardado(const DbError &error, bool ingles);
-QString preguntaSeguirSinGuardar(const DbError &error, bool ingles);
 
 } // namespace yb

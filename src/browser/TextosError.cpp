@@ -62,4 +62,54 @@ QString textoConfigNoGuardada(const QString &ruta, bool ingles)
     return texto.arg(QDir::toNativeSeparators(ruta));
 }
 
+namespace {
+
+// That what was typed was not stored, and why: the first line of both texts.
+QString noSeGuardo(const DbError &error, bool ingles)
+{
+    QString motivo;
+    switch (error.code()) {
+    case DbError::Code::Busy:
+        motivo = ingles ? QStringLiteral("another program is using the database")
+                        : QStringLiteral("otro programa está usando la base de datos");
+        break;
+    case DbError::Code::ReadOnly:
+        motivo = ingles ? QStringLiteral("the database cannot be written")
+                        : QStringLiteral("la base de datos no se puede escribir");
+        break;
+    case DbError::Code::DiskFull:
+        motivo = ingles ? QStringLiteral("the disk is full") : QStringLiteral("el disco está lleno");
+        break;
+    case DbError::Code::BadValue:
+        motivo = ingles ? QStringLiteral("the value does not fit the field")
+                        : QStringLiteral("el valor no es válido para el campo");
+        break;
+    default:
+        motivo = (ingles ? QStringLiteral("the database did not take it (%1)")
+                         : QStringLiteral("la base de datos no lo aceptó (%1)"))
+                     .arg(error.message());
+    }
+    return (ingles ? QStringLiteral("What you typed could not be saved: %1.")
+                   : QStringLiteral("No se pudo guardar lo escrito: %1."))
+        .arg(motivo);
+}
+
+} // namespace
+
+QString textoNoGuardado(const DbError &error, bool ingles)
+{
+    if (error.code() == DbError::Code::BadValue) // no later attempt takes it as it is
+        return noSeGuardo(error, ingles) + (ingles ? QStringLiteral("\r\nCorrect it and try again.")
+                                                   : QStringLiteral("\r\nCorríjalo y vuelva a intentarlo."));
+    return noSeGuardo(error, ingles) +
+           (ingles ? QStringLiteral("\r\nIt stays on screen, on its record; try again later.")
+                   : QStringLiteral("\r\nSigue en pantalla, en su ficha; vuelva a intentarlo más tarde."));
+}
+
+QString preguntaSeguirSinGuardar(const DbError &error, bool ingles)
+{
+    return noSeGuardo(error, ingles) + (ingles ? QStringLiteral("\r\nStay in Yerbalia so as not to lose it?")
+                                               : QStringLiteral("\r\n¿Seguir en Yerbalia para no perderlo?"));
+}
+
 } // namespace yb

@@ -14,4 +14,9 @@ QString textoError(const DbError &error, const QString &directorio, bool ingles)
 // Config.Dat could not be written to `ruta`; the previous file was kept.
 QString textoConfigNoGuardada(const QString &ruta, bool ingles);
 
+// What the user is told, in the interface language, when what they typed could
+// not be stored; and the question on closing then (yes: the window stays open).
+QString textoNoGuardado(const DbError &error, bool ingles);
+QString preguntaSeguirSinGuardar(const DbError &error, bool ingles);
+
 } // namespace yb

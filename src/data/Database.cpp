@@ -20,6 +20,7 @@ DbError::Code codeFor(int rc)
     case SQLITE_CONSTRAINT: return DbError::Code::KeyViolation;
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return DbError::Code::Busy;
+    case SQLITE_FULL: return DbError::Code::DiskFull;
     default: return DbError::Code::General;
     }
 }

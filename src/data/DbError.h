@@ -16,6 +16,7 @@ public:
         ReadOnly,       // the database file cannot be written
         DirectoryReadOnly, // the data directory cannot be written
         Busy,           // another program holds the database locked
+        DiskFull,       // the disk that holds the database is full
         NoDatabase,     // there is no database file where one was expected
         AlreadyExists,  // refusing to overwrite an existing database
         NoTable,        // the table is missing

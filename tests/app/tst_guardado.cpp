@@ -3,6 +3,7 @@
 // record, and is stored there once storing works again. Faults are injected:
 // another program holding the database, and a full disk.
 #include "browser/Textos.h"
+#include "browser/TextosError.h"
 #include "dbwidgets/DBControls.h"
 #include "dbwidgets/DBGrid.h"
 #include "dbwidgets/DBRichEdit.h"
@@ -165,6 +166,9 @@ private slots:
             g.down();
             QCOMPARE(script.texts().size(), 1);
             QVERIFY2(script.texts()[0].startsWith(kNoGuardado), qPrintable(script.texts()[0]));
+            // The reason is named: held by another program, or the disk full.
+            const QString motivo = fallo == Fallo::DiscoLleno ? "el disco está lleno" : "otro programa";
+            QVERIFY2(script.texts()[0].contains(motivo), qPrintable(script.texts()[0]));
         }
         QCOMPARE(g.r->current().left(7), QString("Bai Zhu")); // the PinYin itself may be what was typed
         QCOMPARE(g.shownRow(), 0);

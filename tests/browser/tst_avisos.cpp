@@ -4,6 +4,7 @@
 // field refuses, in a grid cell and in an edit box.
 #include "browser/Avisos.h"
 #include "browser/Textos.h"
+#include "browser/TextosError.h"
 #include "dbwidgets/DBControls.h"
 #include "dbwidgets/DBGrid.h"
 #include "dialogs/MensajesScript.h"

@@ -2,6 +2,7 @@
 // editing the class names in place.
 #include "browser/SelClase.h"
 #include "browser/Textos.h"
+#include "browser/TextosError.h"
 #include "dbwidgets/DBGrid.h"
 #include "dialogs/MensajesScript.h"
 #include "support/Fallos.h"
