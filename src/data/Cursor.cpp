@@ -3,6 +3,7 @@
 #include "data/Collation.h"
 
 #include <sqlite3.h>
+#include <utility>
 
 namespace yb {
 namespace {
@@ -86,7 +87,7 @@ void Cursor::setTableName(const QString &table)
     if (isOpen())
         throw DbError(DbError::Code::General, QStringLiteral("The table of an open cursor cannot change."));
     m_table = table;
-    m_info = nullptr;
+    m_info.reset();
 }
 
 void Cursor::requireOpen() const
@@ -100,7 +101,7 @@ void Cursor::open()
     if (isOpen())
         return;
     m_table = m_db.resolveTable(m_table);
-    m_info = &m_db.tableInfo(m_table);
+    m_info = m_db.tableInfo(m_table); // read again: the schema may have changed since
     m_index = m_db.indexInfo(m_table, m_indexName);
     m_keySql.clear();
     if (m_master && m_masterFields.size() > std::max<qsizetype>(1, m_index.columns.size()))
@@ -795,11 +796,17 @@ void Cursor::refresh()
 
 int Cursor::storedFieldCount() const { return m_info ? int(m_info->fields.size()) : 0; }
 
-int Cursor::fieldIndex(QStringView name) const
+// The table's description: the one the cursor opened with, or the current one while closed.
+const TableInfo &Cursor::info() const
 {
     if (!m_info)
-        m_info = &m_db.tableInfo(m_table);
-    const int stored = m_info->fieldIndex(name);
+        m_info = m_db.tableInfo(m_table);
+    return *m_info;
+}
+
+int Cursor::fieldIndex(QStringView name) const
+{
+    const int stored = info().fieldIndex(name);
     if (stored >= 0)
         return stored;
     const int base = int(m_info->fields.size());
@@ -826,17 +833,13 @@ bool Cursor::hasField(QStringView name) const
 const FieldDef &Cursor::fieldDef(int index) const
 {
     static const FieldDef calculated{QString(), FieldType::Alpha, 0};
-    if (!m_info)
-        m_info = &m_db.tableInfo(m_table);
-    return index < m_info->fields.size() ? m_info->fields[index] : calculated;
+    return index < info().fields.size() ? m_info->fields[index] : calculated;
 }
 
 QStringList Cursor::fieldNames() const
 {
-    if (!m_info)
-        m_info = &m_db.tableInfo(m_table);
     QStringList names;
-    for (const FieldDef &f : m_info->fields)
+    for (const FieldDef &f : info().fields)
         names << f.name;
     for (const CalcField &c : m_calcs)
         names << c.name;
@@ -956,6 +959,31 @@ Record Cursor::currentRecord() const
     return Record(this, values);
 }
 
+// Puts a row into the record buffer for as long as it lives, then the buffer as it was.
+class Cursor::BufferSwap {
+public:
+    BufferSwap(const Cursor &cursor, QVariantList row)
+        : m_cursor(cursor), m_buffer(std::exchange(cursor.m_buffer, std::move(row))),
+          m_loaded(std::exchange(cursor.m_bufferLoaded, true)),
+          m_graphics(std::exchange(cursor.m_graphicLoaded, std::vector<bool>(cursor.m_info->fields.size(), true)))
+    {
+    }
+    ~BufferSwap()
+    {
+        m_cursor.m_buffer = std::move(m_buffer);
+        m_cursor.m_bufferLoaded = m_loaded;
+        m_cursor.m_graphicLoaded = std::move(m_graphics);
+    }
+    BufferSwap(const BufferSwap &) = delete;
+    BufferSwap &operator=(const BufferSwap &) = delete;
+
+private:
+    const Cursor &m_cursor;
+    QVariantList m_buffer;
+    bool m_loaded;
+    std::vector<bool> m_graphics;
+};
+
 Record Cursor::recordAt(int recNo, const QList<int> &fields) const
 {
     requireOpen();
@@ -981,18 +1009,11 @@ Record Cursor::recordAt(int recNo, const QList<int> &fields) const
     }
     QVariantList values = readRow(m_rows[size_t(recNo - 1)], true, only);
     if (wantsCalc && calcFields) {
-        // Read the row into the buffer's place so that calculated fields see it.
-        const QVariantList savedBuffer = m_buffer;
-        const bool savedLoaded = m_bufferLoaded;
-        const std::vector<bool> savedGraphics = m_graphicLoaded;
-        m_buffer = values;
-        m_bufferLoaded = true;
-        m_graphicLoaded.assign(m_info->fields.size(), true);
+        // The row takes the buffer's place so that calculated fields see it;
+        // the current row's buffer comes back however the handler ends.
+        const BufferSwap swap(*this, values);
         calcFields(const_cast<Cursor &>(*this));
         values = m_buffer;
-        m_buffer = savedBuffer;
-        m_bufferLoaded = savedLoaded;
-        m_graphicLoaded = savedGraphics;
     }
     for (int i = 0; i < m_lookups.size(); ++i)
         values << (fields.isEmpty() || fields.contains(firstLookup + i) ? computeLookup(m_lookups[i], values) : QVariant());

@@ -193,15 +193,17 @@ private:
     void detachDetail(Cursor *detail);
     void masterMoved();
     QVariant coerce(const FieldDef &field, const QVariant &value) const;
+    const TableInfo &info() const;
 
     struct CalcField {
         QString name;
         int width;
     };
+    class BufferSwap;
 
     Database &m_db;
     QString m_table;
-    mutable const TableInfo *m_info = nullptr;
+    mutable std::shared_ptr<const TableInfo> m_info;
     State m_state = State::Inactive;
 
     QString m_indexName;

@@ -139,7 +139,7 @@ void TDM::TPlanAfterPost(Cursor &cursor)
     if (!cursor.isNull(u"Orden"))
         return;
     cursor.edit();
-    cursor.setValue(u"Orden", cursor.value(cursor.database().tableInfo(cursor.tableName()).rowIdField));
+    cursor.setValue(u"Orden", cursor.value(cursor.database().tableInfo(cursor.tableName())->rowIdField));
     cursor.post();
 }
 

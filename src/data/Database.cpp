@@ -405,21 +405,20 @@ bool Database::hasTable(const QString &name)
     }
 }
 
-const TableInfo &Database::tableInfo(const QString &table)
+std::shared_ptr<const TableInfo> Database::tableInfo(const QString &table)
 {
     const QString name = resolveTable(table);
-    auto it = m_tableInfo.find(name);
-    if (it != m_tableInfo.end())
-        return *it;
-    TableInfo info;
-    info.name = name;
+    if (auto found = m_tableInfo.value(name))
+        return found;
+    auto info = std::make_shared<TableInfo>();
+    info->name = name;
     Statement s(*this, QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?)"));
     s.bind(1, name);
     while (s.step()) {
         FieldDef f = Schema::fieldFromDeclared(s.text(0), s.text(1), s.int64(2) != 0);
         if (f.type == FieldType::AutoInc)
-            info.rowIdField = f.name;
-        info.fields << f;
+            info->rowIdField = f.name;
+        info->fields << f;
     }
     // Fields in their declared order, whatever order the file stores them in.
     if (const TableDef *def = Schema::find(name)) {
@@ -429,10 +428,11 @@ const TableInfo &Database::tableInfo(const QString &table)
                     return i;
             return int(def->fields.size()); // a column the schema does not know goes last
         };
-        std::stable_sort(info.fields.begin(), info.fields.end(),
+        std::stable_sort(info->fields.begin(), info->fields.end(),
                          [&](const FieldDef &a, const FieldDef &b) { return rank(a) < rank(b); });
     }
-    return *m_tableInfo.insert(name, info);
+    m_tableInfo.insert(name, info);
+    return info;
 }
 
 bool Database::hasIndex(const QString &table, const QString &index)
@@ -449,7 +449,8 @@ bool Database::hasIndex(const QString &table, const QString &index)
 
 IndexInfo Database::indexInfo(const QString &table, const QString &index)
 {
-    const TableInfo &info = tableInfo(table);
+    const auto described = tableInfo(table);
+    const TableInfo &info = *described;
     IndexInfo result;
     result.name = index;
     QString physical = Schema::physicalIndexName(info.name, index);
@@ -485,7 +486,8 @@ IndexInfo Database::indexInfo(const QString &table, const QString &index)
 
 void Database::createIndex(const QString &table, const QString &index, const QString &field, bool caseInsensitive)
 {
-    const TableInfo &info = tableInfo(table);
+    const auto described = tableInfo(table);
+    const TableInfo &info = *described;
     const int f = info.fieldIndex(field);
     if (f < 0)
         throw DbError(DbError::Code::UnknownField, QStringLiteral("The table %1 has no field %2.").arg(info.name, field));

@@ -104,7 +104,9 @@ public:
     // Case-insensitive name resolution: "USOS.DB", "English\\Glossary.DB" -> "Usos", "Glossary".
     QString resolveTable(const QString &name);
     bool hasTable(const QString &name);
-    const TableInfo &tableInfo(const QString &table);
+    // How a table is laid out. Shared: a cursor keeps the description it opened
+    // with even when a script changes the schema and the descriptions are read again.
+    std::shared_ptr<const TableInfo> tableInfo(const QString &table);
 
     // Indexes: "" is the primary order (the key).
     bool hasIndex(const QString &table, const QString &index);
@@ -156,7 +158,7 @@ private:
     QString m_password;
     QHash<QString, CachedStatement *> m_statements;
     QHash<QString, QString> m_tableNames; // lower-case name -> name
-    QHash<QString, TableInfo> m_tableInfo;
+    QHash<QString, std::shared_ptr<const TableInfo>> m_tableInfo;
     QHash<QString, quint64> m_generations;
     quint64 m_allGeneration = 0;
 };

@@ -622,6 +622,46 @@ private slots:
         QCOMPARE(c.asString(u"PinYin"), QString("Gui Zhi Tang"));
     }
 
+    void recordAtRestoresTheCurrentRowWhenCalcFieldsThrows()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        Cursor c(*db, "Plantas");
+        c.addCalcField("Mayusculas", 50);
+        c.calcFields = [](Cursor &cur) {
+            if (cur.asString(u"PinYin") == "Ren Shen")
+                throw DbError(DbError::Code::General, "calc failed");
+            cur.setCalcValue(u"Mayusculas", cur.asString(u"PinYin").toUpper());
+        };
+        c.open();
+        QCOMPARE(c.asString(u"Mayusculas"), QString("GAN CAO"));
+        QVERIFY_THROWS_EXCEPTION(DbError, c.recordAt(3));
+        QCOMPARE(c.asString(u"PinYin"), QString("Gan Cao"));
+        QCOMPARE(c.asString(u"Mayusculas"), QString("GAN CAO"));
+        QCOMPARE(c.recordAt(2).asString(u"Mayusculas"), QString("BAI ZHU"));
+        QCOMPARE(c.asString(u"PinYin"), QString("Gan Cao"));
+    }
+
+    void tableDescriptionsOutliveAScript()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        Cursor c(*db, "Plantas");
+        c.open();
+        QVERIFY(c.findKey({3}));
+        db->runScript("INSERT INTO Usos (Nom) VALUES ('Tonifica')"); // the schema may have changed
+        for (const TableDef &t : Schema::tables())
+            db->tableInfo(t.name); // descriptions read again
+        QCOMPARE(c.asString(u"PinYin"), QString("Ren Shen"));
+        c.edit();
+        c.setValue(u"Nom0", "Radix et Rhizoma Ginseng");
+        QVERIFY(c.post());
+        QCOMPARE(c.fieldNames().size(), Schema::find(u"Plantas")->fields.size());
+        Cursor usos(*db, "Usos");
+        usos.open();
+        QCOMPARE(usos.asString(u"Nom"), QString("Tonifica"));
+    }
+
     void descendingIndexAndEmptying()
     {
         TempDatabase db;

@@ -37,7 +37,8 @@ private slots:
         auto db = Database::open(dir.path());
         for (const TableDef &t : Schema::tables()) {
             QVERIFY2(db->hasTable(t.name), qPrintable(t.name));
-            const TableInfo &info = db->tableInfo(t.name);
+            const auto described = db->tableInfo(t.name);
+            const TableInfo &info = *described;
             QCOMPARE(info.fields.size(), t.fields.size());
             for (int i = 0; i < t.fields.size(); ++i) {
                 QCOMPARE(info.fields[i].name, t.fields[i].name);
