@@ -72,7 +72,10 @@ QVariant Record::value(QStringView field) const
 
 // ---- Cursor: set-up -----------------------------------------------------------
 
-Cursor::Cursor(Database &db, const QString &table, QObject *parent) : QObject(parent), m_db(db), m_table(table) {}
+Cursor::Cursor(Database &db, const QString &table, QObject *parent) : QObject(parent), m_db(db), m_table(table)
+{
+    connect(&db, &Database::tableChanged, this, &Cursor::tableChanged);
+}
 
 Cursor::~Cursor()
 {
@@ -133,10 +136,12 @@ void Cursor::close()
     m_stickyRowId = 0;
     m_buffer.clear();
     m_bufferLoaded = false;
-    if (m_disableCount == 0) {
-        emit rowsChanged();
-        emit currentChanged();
+    if (displayHeld()) {
+        m_rowsRebuilt = m_pendingNotify = true;
+        return;
     }
+    emit rowsChanged();
+    emit currentChanged();
 }
 
 // ---- rows ---------------------------------------------------------------------
@@ -173,13 +178,16 @@ void Cursor::ensureFresh() const
     if (m_db.generation(m_table) != m_builtGeneration) {
         rebuild(rowId(), true);
         invalidateBuffer(); // another cursor may have changed this very row
-        return;
-    }
-    if (m_master && m_state == State::Browse && masterValues() != m_builtMasterValues) {
+    } else if (m_master && m_state == State::Browse && masterValues() != m_builtMasterValues) {
         m_stickyRowId = 0;
         rebuild(0, false);
         m_bof = true;
+    } else {
+        return;
     }
+    // Rebuilt by a read while the display is held: the views hear of it on resume.
+    if (displayHeld())
+        m_pendingNotify = true;
 }
 
 bool Cursor::predicateActive() const { return m_filtered && bool(m_predicate); }
@@ -317,18 +325,48 @@ void Cursor::invalidateBuffer() const
 
 void Cursor::notifyChanged()
 {
-    if (m_disableCount > 0) {
+    if (displayHeld()) {
         m_pendingNotify = true;
         return;
     }
-    for (Cursor *d : m_details)
+    m_pendingNotify = false;
+    for (Cursor *d : m_details) {
         if (d->isOpen() && d->masterValues() != d->m_builtMasterValues)
             d->masterMoved();
+        else
+            d->deliverHeldNotices();
+    }
     if (m_rowsRebuilt) {
-        m_rowsRebuilt = false;
         emit rowsChanged();
+        m_rowsRebuilt = false; // also when a view's reads rebuilt the rows meanwhile
     }
     emit currentChanged();
+}
+
+bool Cursor::displayHeld() const { return m_disableCount > 0 || (m_master && m_master->displayHeld()); }
+
+void Cursor::deliverHeldNotices()
+{
+    if (m_pendingNotify) {
+        notifyChanged();
+        return;
+    }
+    for (Cursor *d : m_details)
+        d->deliverHeldNotices();
+}
+
+void Cursor::tableChanged(const QString &table)
+{
+    if (!isOpen() || table.compare(m_table, Qt::CaseInsensitive) != 0)
+        return;
+    if (m_builtGeneration == m_db.generation(m_table))
+        return; // already up to date: the change was this cursor's own
+    if (m_state != State::Browse)
+        return; // the buffer holds the user's changes; post or cancel announces
+    // Another cursor (or a script) changed the table: the rows and the current
+    // row's fields may differ. They are read again when a view asks.
+    m_rowsRebuilt = true;
+    notifyChanged();
 }
 
 void Cursor::notifyMoved()
@@ -358,12 +396,8 @@ void Cursor::disableControls() { ++m_disableCount; }
 
 void Cursor::enableControls()
 {
-    if (m_disableCount == 0)
-        return;
-    if (--m_disableCount == 0 && m_pendingNotify) {
-        m_pendingNotify = false;
-        notifyChanged();
-    }
+    if (m_disableCount > 0 && --m_disableCount == 0)
+        deliverHeldNotices();
 }
 
 // ---- order --------------------------------------------------------------------
@@ -1097,7 +1131,9 @@ void Cursor::setValue(int field, const QVariant &value)
     m_graphicLoaded[size_t(field)] = true;
     if (calcFields)
         calcFields(*this);
-    if (m_disableCount == 0)
+    if (displayHeld())
+        m_pendingNotify = true;
+    else
         emit recordChanged();
 }
 
@@ -1302,8 +1338,9 @@ void Cursor::remove()
     }
     if (m_stickyRowId == id)
         m_stickyRowId = 0;
-    m_db.touch(m_table);
+    m_db.bumpGeneration(m_table);
     rebuild(0, true);
+    m_db.announceChange(m_table);
     notifyMoved();
 }
 
@@ -1317,8 +1354,9 @@ void Cursor::emptyTable()
         tx.commit();
     }
     m_stickyRowId = 0;
-    m_db.touch(m_table);
+    m_db.bumpGeneration(m_table);
     rebuild(0, false);
+    m_db.announceChange(m_table);
     notifyMoved();
 }
 

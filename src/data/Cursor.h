@@ -159,9 +159,12 @@ public:
     void setCalcValue(QStringView field, const QVariant &value);
 
 signals:
-    // The set or order of rows changed (open, close, filter, order, link, post, delete).
+    // The set or order of rows changed (open, close, filter, order, link, post,
+    // delete, also by another cursor on the table).
     void rowsChanged();
-    // The current row, or the cursor's state, changed.
+    // The current row, the cursor's state or the current row's fields changed
+    // (also by another cursor's post). While the display is held, notices wait
+    // for the resume.
     void currentChanged();
     // A field of the record being edited was assigned.
     void recordChanged();
@@ -192,6 +195,9 @@ private:
     void attachDetail(Cursor *detail);
     void detachDetail(Cursor *detail);
     void masterMoved();
+    bool displayHeld() const; // by this cursor's suspension or a master's
+    void deliverHeldNotices();
+    void tableChanged(const QString &table);
     QVariant coerce(const FieldDef &field, const QVariant &value) const;
     const TableInfo &info() const;
 
@@ -242,7 +248,7 @@ private:
     int m_insertReturnPos = -1;
 
     int m_disableCount = 0;
-    bool m_pendingNotify = false;
+    mutable bool m_pendingNotify = false;
     mutable bool m_rowsRebuilt = false;
 };
 

@@ -622,6 +622,65 @@ private slots:
         QCOMPARE(c.asString(u"PinYin"), QString("Gui Zhi Tang"));
     }
 
+    void readingADetailWhileItsMasterIsHeldIsAnnouncedOnResume()
+    {
+        // The refresh reads a detail's count while the master's display is
+        // held; the grid on that detail must still hear of its new rows.
+        TempDatabase db;
+        addHerbs(db);
+        db.action("a");
+        db.link(2, 1);
+        Cursor plan(*db, "Plantas");
+        Cursor rel(*db, "Rel");
+        rel.setIndexName("PorOPlanta");
+        rel.setMasterLink(&plan, {"Orden"});
+        plan.open();
+        rel.open();
+        QCOMPARE(rel.recordCount(), 0);
+        QSignalSpy relRows(&rel, &Cursor::rowsChanged);
+        plan.disableControls();
+        plan.next();
+        QCOMPARE(rel.recordCount(), 1); // rebuilt by a read while held
+        QCOMPARE(relRows.count(), 0);
+        plan.enableControls();
+        QCOMPARE(relRows.count(), 1);
+        QCOMPARE(rel.asInt(u"KUso"), 1);
+    }
+
+    void aPostIsAnnouncedToTheOtherCursorsOfTheTable()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        Cursor writer(*db, "Plantas"), viewer(*db, "Plantas");
+        writer.open();
+        viewer.open();
+        viewer.findKey({3});
+        QSignalSpy current(&viewer, &Cursor::currentChanged);
+        QSignalSpy rows(&viewer, &Cursor::rowsChanged);
+        QSignalSpy writerRows(&writer, &Cursor::rowsChanged);
+        writer.findKey({3});
+        writer.edit();
+        writer.setValue(u"PinYin", "Ren Shen Xu");
+        writer.post();
+        QCOMPARE(current.count(), 1);
+        QCOMPARE(rows.count(), 1);
+        QCOMPARE(writerRows.count(), 0); // the writer's own order did not change
+        QCOMPARE(viewer.asString(u"PinYin"), QString("Ren Shen Xu"));
+        // While the viewer's display is held, the notice waits for the resume.
+        viewer.disableControls();
+        writer.edit();
+        writer.setValue(u"PinYin", "Ren Shen");
+        writer.post();
+        QCOMPARE(current.count(), 1);
+        viewer.enableControls();
+        QCOMPARE(current.count(), 2);
+        QCOMPARE(viewer.asString(u"PinYin"), QString("Ren Shen"));
+        // A row deleted elsewhere is announced too.
+        writer.remove();
+        QCOMPARE(rows.count(), 3);
+        QCOMPARE(viewer.recordCount(), 4);
+    }
+
     void recordAtRestoresTheCurrentRowWhenCalcFieldsThrows()
     {
         TempDatabase db;
