@@ -31,7 +31,7 @@ int usage()
 
 int count(yb::Database &db, const QString &table)
 {
-    yb::Statement s(db, QStringLiteral("SELECT count(*) FROM \"%1\"").arg(db.resolveTable(table)));
+    yb::Statement s(db, QStringLiteral("SELECT count(*) FROM %1").arg(yb::Schema::quoted(db.resolveTable(table))));
     s.step();
     return int(s.int64(0));
 }

@@ -8,7 +8,7 @@
 namespace yb {
 namespace {
 
-QString quoted(const QString &identifier) { return u'"' + identifier + u'"'; }
+using Schema::quoted;
 
 bool isNumeric(const QVariant &v)
 {

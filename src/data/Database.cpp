@@ -422,6 +422,12 @@ std::shared_ptr<const TableInfo> Database::tableInfo(const QString &table)
     }
     // Fields in their declared order, whatever order the file stores them in.
     if (const TableDef *def = Schema::find(name)) {
+        for (const FieldDef &f : def->fields)
+            if (info->fieldIndex(f.name) < 0)
+                throw DbError(DbError::Code::MissingColumn,
+                              QStringLiteral("The table %1 of the database %2 has no column %3. The file is damaged "
+                                             "or was changed by another program; restore it from a copy.")
+                                  .arg(name, QDir::toNativeSeparators(filePath()), f.name));
         const auto rank = [def](const FieldDef &f) {
             for (int i = 0; i < def->fields.size(); ++i)
                 if (def->fields[i].name.compare(f.name, Qt::CaseInsensitive) == 0)

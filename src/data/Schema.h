@@ -56,6 +56,10 @@ inline constexpr const char *kKeyIndexName = "#key";
 const QList<TableDef> &tables();
 const TableDef *find(QStringView table);
 
+// An identifier for SQL text: in double quotes, an embedded quote doubled.
+// Every name read from the file (tables, columns, indexes) goes through it.
+QString quoted(const QString &identifier);
+
 // SQLite names of a table's index: "<Table>.<Index>".
 QString physicalIndexName(const QString &table, const QString &index);
 

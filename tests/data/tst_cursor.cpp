@@ -1,4 +1,5 @@
 // The table cursor: order, navigation, searching, links, filters, changes, events.
+#include "data/DatabaseCheck.h"
 #include "support/Fixture.h"
 
 #include <QSignalSpy>
@@ -719,6 +720,60 @@ private slots:
         Cursor usos(*db, "Usos");
         usos.open();
         QCOMPARE(usos.asString(u"Nom"), QString("Tonifica"));
+    }
+
+    void aMissingColumnIsNamed()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        db->exec("ALTER TABLE Plantas DROP COLUMN Nom5");
+        auto reopened = Database::open(db.path());
+        Cursor c(*reopened, "Plantas");
+        try {
+            c.open();
+            QFAIL("a table without one of its columns opened");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::MissingColumn);
+            QVERIFY2(e.message().contains("Plantas") && e.message().contains("Nom5"), qPrintable(e.message()));
+        }
+        QVERIFY(!c.isOpen());
+        QVERIFY(checkDatabase(*reopened).join(u'\n').contains("Nom5"));
+    }
+
+    void identifiersWithQuotesAreQuoted()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        db->exec("ALTER TABLE Plantas ADD COLUMN \"Nota \"\"x\"\"\" ALPHA_TEXT(20)");
+        db->exec("CREATE TABLE \"Tabla\"\"Rara\" (\"Clave\" INTEGER PRIMARY KEY AUTOINCREMENT, \"N\"\"om\" ALPHA_TEXT(10))");
+        auto reopened = Database::open(db.path());
+        const QString field = "Nota \"x\"";
+        Cursor c(*reopened, "Plantas");
+        c.open();
+        for (const char *text : {"b", "c", "a", "e", "d"}) {
+            c.edit();
+            c.setValue(field, text);
+            QVERIFY(c.post());
+            c.next();
+        }
+        c.addIndex("Por" + field, field);
+        c.setIndexName("Por" + field);
+        QCOMPARE(column(c, field), QStringList({"a", "b", "c", "d", "e"}));
+        QVERIFY(c.locate({field}, {"C"}, Cursor::CaseInsensitive));
+        QCOMPARE(c.asString(u"PinYin"), QString("bai zhu"));
+        c.findNearest({"D"});
+        QCOMPARE(c.asString(field), QString("d"));
+
+        Cursor rara(*reopened, "Tabla\"Rara");
+        rara.open();
+        rara.append();
+        rara.setValue(u"N\"om", "uno");
+        QVERIFY(rara.post());
+        rara.addIndex("PorN\"om", "N\"om");
+        rara.setIndexName("PorN\"om");
+        QCOMPARE(column(rara, "N\"om"), QStringList({"uno"}));
+        rara.remove();
+        QCOMPARE(rara.recordCount(), 0);
     }
 
     void descendingIndexAndEmptying()
