@@ -1,9 +1,11 @@
 #include "data/Database.h"
 
 #include "data/Collation.h"
+#include "data/DamageCheck.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 #include <sqlite3.h>
 
 namespace yb {
@@ -18,6 +20,7 @@ DbError::Code codeFor(int rc)
     case SQLITE_CANTOPEN:
     case SQLITE_PERM: return DbError::Code::ReadOnly;
     case SQLITE_CONSTRAINT: return DbError::Code::KeyViolation;
+    case SQLITE_BUSY: return DbError::Code::Busy;
     default: return DbError::Code::General;
     }
 }
@@ -89,6 +92,8 @@ void Statement::bindAll(const QVariantList &values)
 
 bool Statement::step()
 {
+    if (m_db.writesGuarded() && !sqlite3_stmt_readonly(m_stmt))
+        m_db.beforeWrite();
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return true;
@@ -151,6 +156,7 @@ Database::Database(const QString &directory, sqlite3 *db) : m_directory(director
 
 Database::~Database()
 {
+    m_damageCheck.reset(); // stops a check still running
     for (CachedStatement *c : std::as_const(m_statements)) {
         sqlite3_finalize(c->stmt);
         delete c;
@@ -170,18 +176,34 @@ static sqlite3 *openConnection(const QString &path, int flags)
     return db;
 }
 
+// A connection that reads the file and writes nothing, not even the files of
+// the write-ahead log: without a log to read, the file is opened as immutable.
+static sqlite3 *openForReading(const QString &path)
+{
+    if (QFileInfo::exists(path + QStringLiteral("-wal")))
+        return openConnection(path, SQLITE_OPEN_READONLY);
+    const QString uri = QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(path, "/"))
+        + QStringLiteral("?immutable=1");
+    return openConnection(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+}
+
 static void requireWritable(const QString &directory, const QString &path)
 {
-    const QFileInfo dir(directory);
     const QFileInfo file(path);
-    if (!dir.isWritable() || (file.exists() && !file.isWritable()))
+    if (file.exists() && !file.isWritable())
         throw DbError(DbError::Code::ReadOnly,
-                      QStringLiteral("The data directory %1 cannot be written. Yerbalia stores notes and "
-                                     "changes there, so it needs write access to it.")
+                      QStringLiteral("The database file %1 is read-only. Yerbalia stores notes and changes in it, "
+                                     "so it needs write access to it.")
+                          .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+    const QFileInfo dir(directory);
+    if (!dir.isWritable())
+        throw DbError(DbError::Code::DirectoryReadOnly,
+                      QStringLiteral("The data directory %1 cannot be written. Yerbalia keeps the database's "
+                                     "journal there, so it needs write access to it.")
                           .arg(QDir::toNativeSeparators(dir.absoluteFilePath())));
 }
 
-std::unique_ptr<Database> Database::open(const QString &directory)
+std::unique_ptr<Database> Database::open(const QString &directory, Access access)
 {
     const QString path = filePathIn(directory);
     if (!QFileInfo(path).isFile())
@@ -190,22 +212,32 @@ std::unique_ptr<Database> Database::open(const QString &directory)
                                      "\"yerbalia-db init --sample %1\".")
                           .arg(QDir::toNativeSeparators(QFileInfo(directory).absoluteFilePath()),
                                QString::fromLatin1(kFileName)));
-    requireWritable(directory, path);
+    const bool readOnly = access == Access::ReadOnly;
+    if (!readOnly)
+        requireWritable(directory, path);
 
-    std::unique_ptr<Database> db(new Database(directory, openConnection(path, SQLITE_OPEN_READWRITE)));
+    std::unique_ptr<Database> db(
+        new Database(directory, readOnly ? openForReading(path) : openConnection(path, SQLITE_OPEN_READWRITE)));
+    db->m_readOnly = readOnly;
+    db->configure();
     // Read before anything is written: a file that is not ours stays as it is.
     const qint64 applicationId = [&] {
         Statement id(*db, QStringLiteral("PRAGMA application_id"));
         return id.step() ? id.int64(0) : 0;
     }();
-    if (applicationId != Schema::kApplicationId)
+    if (applicationId != Schema::kApplicationId || !db->hasTable(QStringLiteral("Plantas")))
         throw DbError(DbError::Code::NotADatabase,
                       QStringLiteral("%1 is not a Yerbalia database.").arg(QDir::toNativeSeparators(path)));
-    db->configure();
-    if (!db->hasTable(QStringLiteral("Plantas")))
-        throw DbError(DbError::Code::NotADatabase,
-                      QStringLiteral("%1 is not a Yerbalia database.").arg(QDir::toNativeSeparators(path)));
+    if (readOnly)
+        return db;
+    db->requireWriteLock();
     db->createWorkingTables();
+    // From here on every write first waits for the check of the file.
+    db->m_walPending = [&] {
+        Statement mode(*db, QStringLiteral("PRAGMA journal_mode"));
+        return !(mode.step() && mode.text(0).compare(u"wal", Qt::CaseInsensitive) == 0);
+    }();
+    db->m_damageCheck = std::make_unique<DamageCheck>(path);
     return db;
 }
 
@@ -216,12 +248,14 @@ std::unique_ptr<Database> Database::create(const QString &directory)
         throw DbError(DbError::Code::AlreadyExists,
                       QStringLiteral("%1 already exists; it is left as it is.").arg(QDir::toNativeSeparators(path)));
     if (!QDir().mkpath(directory))
-        throw DbError(DbError::Code::ReadOnly,
+        throw DbError(DbError::Code::DirectoryReadOnly,
                       QStringLiteral("Cannot create the directory %1.").arg(QDir::toNativeSeparators(directory)));
     requireWritable(directory, path);
 
     std::unique_ptr<Database> db(
         new Database(directory, openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)));
+    db->configure();
+    db->exec(QStringLiteral("PRAGMA journal_mode = WAL"));
     db->createSchema();
     return db;
 }
@@ -230,6 +264,7 @@ std::unique_ptr<Database> Database::createInMemory()
 {
     std::unique_ptr<Database> db(new Database(QString(), openConnection(QStringLiteral(":memory:"),
                                                                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)));
+    db->configure();
     db->createSchema();
     return db;
 }
@@ -237,7 +272,6 @@ std::unique_ptr<Database> Database::createInMemory()
 void Database::createSchema()
 {
     Database *db = this;
-    db->configure();
     {
         Transaction tx(*db);
         for (const TableDef &t : Schema::tables()) {
@@ -259,17 +293,51 @@ void Database::createSchema()
     db->createWorkingTables();
 }
 
+// Settings of the connection only: nothing here writes to the file.
 void Database::configure()
 {
     Collation::registerOn(m_db);
-    sqlite3_busy_timeout(m_db, 5000);
+    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
     sqlite3_extended_result_codes(m_db, 1);
-    exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-    exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     // Reading through a memory map halves the time of walks over large rows.
     exec(QStringLiteral("PRAGMA mmap_size = 268435456"));
     exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    if (!m_readOnly)
+        exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     loadTableNames();
+}
+
+// Another program in the middle of a write keeps the database locked: that is
+// said at once, not at the first note the user types.
+void Database::requireWriteLock()
+{
+    exec(QStringLiteral("BEGIN IMMEDIATE"));
+    exec(QStringLiteral("ROLLBACK"));
+}
+
+void Database::beforeWrite()
+{
+    if (m_damage)
+        throw *m_damage;
+    if (m_damageCheck) {
+        const DamageCheck::Result result = m_damageCheck->result();
+        m_damageCheck.reset();
+        if (!result.problems.isEmpty()) {
+            m_damage = DbError(DbError::Code::Corrupt,
+                               QStringLiteral("The database %1 is damaged (%2). Nothing was written to it; restore it "
+                                              "from a copy.")
+                                   .arg(QDir::toNativeSeparators(filePath()), result.problems.first()));
+            throw *m_damage;
+        }
+        if (result.rc != SQLITE_OK) {
+            m_damageCheck = std::make_unique<DamageCheck>(filePath()); // checked again before the next write
+            throw errorFor(result.rc, result.error, QStringLiteral("checking the file before writing"));
+        }
+    }
+    if (m_walPending && sqlite3_get_autocommit(m_db)) {
+        m_walPending = false;
+        exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    }
 }
 
 void Database::createWorkingTables()
@@ -300,18 +368,24 @@ void Database::loadTableNames()
 
 void Database::fail(int rc, const QString &context) const
 {
-    const QString why = QString::fromUtf8(sqlite3_errmsg(m_db));
+    throw errorFor(rc, QString::fromUtf8(sqlite3_errmsg(m_db)), context);
+}
+
+DbError Database::errorFor(int rc, const QString &why, const QString &context) const
+{
     const DbError::Code code = codeFor(rc);
+    const QString file = QDir::toNativeSeparators(filePath());
     switch (code) {
-    case DbError::Code::NotADatabase:
-        throw DbError(code, QStringLiteral("%1 is not a Yerbalia database.").arg(QDir::toNativeSeparators(filePath())));
+    case DbError::Code::NotADatabase: return DbError(code, QStringLiteral("%1 is not a Yerbalia database.").arg(file));
     case DbError::Code::Corrupt:
-        throw DbError(code, QStringLiteral("The database %1 is damaged (%2). Restore it from a copy.")
-                                .arg(QDir::toNativeSeparators(filePath()), why));
+        return DbError(code, QStringLiteral("The database %1 is damaged (%2). Restore it from a copy.").arg(file, why));
     case DbError::Code::ReadOnly:
-        throw DbError(code, QStringLiteral("The database %1 cannot be written: %2")
-                                .arg(QDir::toNativeSeparators(filePath()), why));
-    default: throw DbError(code, QStringLiteral("%1 (%2)").arg(why, context));
+        return DbError(code, QStringLiteral("The database %1 cannot be written: %2").arg(file, why));
+    case DbError::Code::Busy:
+        return DbError(code, QStringLiteral("The database %1 is in use by another program, which keeps it locked. "
+                                            "Close that program, or wait until it has finished, and try again.")
+                                 .arg(file));
+    default: return DbError(code, QStringLiteral("%1 (%2)").arg(why, context));
     }
 }
 
@@ -345,11 +419,26 @@ sqlite3_stmt *Database::acquire(const QString &sql, bool *&busy)
 
 void Database::exec(const QString &sql)
 {
-    char *error = nullptr;
-    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error);
-    sqlite3_free(error);
-    if (rc != SQLITE_OK)
-        fail(rc, sql.left(200));
+    const QByteArray utf8 = sql.toUtf8();
+    const char *next = utf8.constData();
+    const char *const end = next + utf8.size();
+    while (next < end) {
+        sqlite3_stmt *raw = nullptr;
+        const char *tail = nullptr;
+        int rc = sqlite3_prepare_v2(m_db, next, int(end - next), &raw, &tail);
+        if (rc != SQLITE_OK)
+            fail(rc, sql.left(200));
+        next = tail;
+        if (!raw)
+            continue; // a comment or white space
+        const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> stmt(raw, &sqlite3_finalize);
+        if (writesGuarded() && !sqlite3_stmt_readonly(raw))
+            beforeWrite();
+        while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE)
+            fail(rc, sql.left(200));
+    }
 }
 
 void Database::runScript(const QString &sql)
@@ -513,7 +602,13 @@ void Database::touchAll()
 
 // ---- Transaction --------------------------------------------------------------
 
-Database::Transaction::Transaction(Database &db) : m_db(db) { m_db.exec(QStringLiteral("SAVEPOINT yb")); }
+Database::Transaction::Transaction(Database &db) : m_db(db)
+{
+    // Before the transaction opens: the journal can change to WAL only outside one.
+    if (m_db.writesGuarded())
+        m_db.beforeWrite();
+    m_db.exec(QStringLiteral("SAVEPOINT yb"));
+}
 
 Database::Transaction::~Transaction()
 {

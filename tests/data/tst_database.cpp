@@ -1,15 +1,23 @@
 // The database file: creation, opening, bad input, schema, storage rules.
 #include "data/Collation.h"
 #include "data/DatabaseCheck.h"
+#include "support/Faults.h"
 #include "support/Fixture.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sqlite3.h>
 #include <unistd.h>
 
 using namespace yb;
+using yb::test::fileBytes;
+using yb::test::OtherProgram;
 using yb::test::TempDatabase;
+using yb::test::walIsEmpty;
 
 namespace {
 
@@ -175,7 +183,7 @@ private slots:
             Database::create("/proc/yerbalia-test");
             QFAIL("created a database where nothing can be written");
         } catch (const DbError &e) {
-            QCOMPARE(e.code(), DbError::Code::ReadOnly);
+            QCOMPARE(e.code(), DbError::Code::DirectoryReadOnly);
         }
     }
 
@@ -190,11 +198,162 @@ private slots:
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
         const DbError::Code code = openError(dir);
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(code, DbError::Code::ReadOnly);
+        QCOMPARE(code, DbError::Code::DirectoryReadOnly);
         auto reopened = Database::open(dir);
         Statement s(*reopened, "SELECT count(*) FROM Usos");
         QVERIFY(s.step());
         QCOMPARE(s.int64(0), 1);
+    }
+
+    void readOnlyFileIsNamedAsSuch()
+    {
+        // A read-only mount of the data directory: no program, root included, can write the file.
+        TempDatabase db;
+        db.add("Usos", {{"Nom", "Seca la humedad"}});
+        db.db.reset();
+        QTemporaryDir mountPoint;
+        if (QProcess::execute("mount", {"--bind", db.path(), mountPoint.path()}) != 0)
+            QSKIP("bind mounts need root");
+        const bool readOnly = QProcess::execute("mount", {"-o", "remount,bind,ro", mountPoint.path()}) == 0;
+        DbError::Code code = DbError::Code::General;
+        QString message;
+        try {
+            Database::open(mountPoint.path());
+        } catch (const DbError &e) {
+            code = e.code();
+            message = e.message();
+        }
+        QProcess::execute("umount", {mountPoint.path()});
+        if (!readOnly)
+            QSKIP("cannot remount read-only");
+        QCOMPARE(code, DbError::Code::ReadOnly);
+        QVERIFY2(message.contains(Database::kFileName), qPrintable(message));
+    }
+
+    void lockHeldByAnotherProgramAtOpen_data()
+    {
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("write transaction") << QByteArray("BEGIN IMMEDIATE; INSERT INTO Notas (KPlanta) VALUES (99)");
+        QTest::newRow("exclusive lock") << QByteArray("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; "
+                                                      "INSERT INTO Notas (KPlanta) VALUES (99); COMMIT");
+    }
+
+    void lockHeldByAnotherProgramAtOpen()
+    {
+        QFETCH(QByteArray, lock);
+        TempDatabase db;
+        const QString path = db->filePath();
+        db.db.reset();
+        OtherProgram other(path);
+        QVERIFY(other.exec(lock.constData()));
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            Database::open(db.path());
+            QFAIL("opened a database another program holds locked");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::Busy);
+            QVERIFY2(e.message().contains("in use by another program"), qPrintable(e.message()));
+        }
+        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void writeUnderAnotherProgramsLockIsBusy()
+    {
+        TempDatabase db;
+        Cursor usos(*db, "Usos");
+        usos.open();
+        OtherProgram other(db->filePath());
+        QVERIFY(other.exec("BEGIN IMMEDIATE"));
+        usos.append();
+        usos.setValue(u"Nom", "Tonifica el qi");
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            usos.post();
+            QFAIL("a post went through another program's lock");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::Busy);
+        }
+        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(usos.state(), Cursor::State::Insert); // the typed row is still there
+        QVERIFY(other.exec("ROLLBACK"));
+        QVERIFY(usos.post());
+        QCOMPARE(db.count("Usos"), 1);
+    }
+
+    void readOnlyOpenWritesNothing_data()
+    {
+        QTest::addColumn<bool>("rollbackJournal");
+        QTest::newRow("WAL") << false;
+        QTest::newRow("rollback journal") << true;
+    }
+
+    void readOnlyOpenWritesNothing()
+    {
+        QFETCH(bool, rollbackJournal);
+        QTemporaryDir dir;
+        const QString path = yb::test::makeDamagedDatabase(dir.path(), rollbackJournal);
+        const QByteArray before = fileBytes(path);
+        const QDateTime modified = QFileInfo(path).lastModified();
+        {
+            auto db = Database::open(dir.path(), Database::Access::ReadOnly);
+            const QStringList problems = checkDatabase(*db);
+            QVERIFY(!problems.isEmpty());
+            QVERIFY(!QFileInfo::exists(path + "-wal") && !QFileInfo::exists(path + "-shm"));
+        }
+        QCOMPARE(fileBytes(path), before);
+        QCOMPARE(QFileInfo(path).lastModified(), modified);
+        QVERIFY(!QFileInfo::exists(path + "-wal") && !QFileInfo::exists(path + "-shm"));
+    }
+
+    void damageIsFoundBeforeTheFirstWrite_data()
+    {
+        QTest::addColumn<bool>("rollbackJournal");
+        QTest::newRow("WAL") << false;
+        QTest::newRow("rollback journal") << true;
+    }
+
+    void damageIsFoundBeforeTheFirstWrite()
+    {
+        QFETCH(bool, rollbackJournal);
+        QTemporaryDir dir;
+        const QString path = yb::test::makeDamagedDatabase(dir.path(), rollbackJournal);
+        const QByteArray before = fileBytes(path);
+        {
+            auto db = Database::open(dir.path()); // header and schema are sound
+            Cursor notas(*db, "Notas");
+            notas.open();
+            notas.append();
+            notas.setValue(u"KPlanta", 1);
+            notas.setValue(u"Memo", "Una nota");
+            for (int attempt = 0; attempt < 2; ++attempt) {
+                try {
+                    notas.post();
+                    QFAIL("a post went into a damaged file");
+                } catch (const DbError &e) {
+                    QCOMPARE(e.code(), DbError::Code::Corrupt);
+                }
+            }
+            QCOMPARE(notas.asString(u"Memo"), QString("Una nota")); // still on the record
+            QVERIFY_THROWS_EXCEPTION(DbError, db->createIndex("Plantas", "PorNom3", "Nom3", true));
+            QVERIFY(walIsEmpty(path));
+        }
+        QCOMPARE(fileBytes(path), before);
+        QVERIFY(walIsEmpty(path));
+    }
+
+    void soundFileIsWrittenAfterTheCheck()
+    {
+        TempDatabase db;
+        db.db.reset();
+        auto reopened = Database::open(db.path());
+        Cursor usos(*reopened, "Usos");
+        usos.open();
+        usos.append();
+        usos.setValue(u"Nom", "Tonifica el qi");
+        QVERIFY(usos.post());
+        QCOMPARE(usos.recordCount(), 1);
     }
 
     void collationFoldsCase_data()
