@@ -78,7 +78,8 @@ int main(int argc, char **argv)
         }
         if (sample)
             return usage();
-        auto db = yb::Database::open(dir);
+        // Checking and showing only look: the file stays exactly as it is.
+        auto db = yb::Database::open(dir, yb::Database::Access::ReadOnly);
         if (command == u"check") {
             const QStringList problems = yb::checkDatabase(*db);
             for (const QString &p : problems)

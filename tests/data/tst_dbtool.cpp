@@ -1,0 +1,64 @@
+// yerbalia-db as a user runs it: a check tells of damage, writes nothing, and needs no write access.
+#include "support/Faults.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace yb;
+using yb::test::fileBytes;
+
+class TestDbTool : public QObject {
+    Q_OBJECT
+private slots:
+    void checkOfADamagedFileWritesNothing_data()
+    {
+        QTest::addColumn<bool>("rollbackJournal");
+        QTest::newRow("WAL") << false;
+        QTest::newRow("rollback journal") << true;
+    }
+
+    void checkOfADamagedFileWritesNothing()
+    {
+        QFETCH(bool, rollbackJournal);
+        QTemporaryDir dir;
+        const QString path = yb::test::makeDamagedDatabase(dir.path(), rollbackJournal);
+        const QByteArray before = fileBytes(path);
+        const QDateTime modified = QFileInfo(path).lastModified();
+        QProcess tool;
+        tool.start(QStringLiteral(YB_DB_TOOL), {"check", dir.path()});
+        QVERIFY(tool.waitForFinished(30000));
+        const QString output = QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
+        QCOMPARE(tool.exitCode(), 1);
+        QVERIFY2(output.contains("problem") || output.contains("damaged"), qPrintable(output));
+        QCOMPARE(fileBytes(path), before);
+        QCOMPARE(QFileInfo(path).lastModified(), modified);
+        QVERIFY(!QFileInfo::exists(path + "-wal"));
+        QVERIFY(!QFileInfo::exists(path + "-shm"));
+    }
+
+    void checkReadsADatabaseItCannotWrite()
+    {
+        QTemporaryDir dir, mountPoint;
+        {
+            auto db = Database::create(dir.path());
+        }
+        if (QProcess::execute("mount", {"--bind", dir.path(), mountPoint.path()}) != 0)
+            QSKIP("bind mounts need root");
+        const bool readOnly = QProcess::execute("mount", {"-o", "remount,bind,ro", mountPoint.path()}) == 0;
+        QProcess tool;
+        tool.start(QStringLiteral(YB_DB_TOOL), {"check", mountPoint.path()});
+        const bool finished = tool.waitForFinished(30000);
+        QProcess::execute("umount", {mountPoint.path()});
+        if (!readOnly)
+            QSKIP("cannot remount read-only");
+        QVERIFY(finished);
+        const QString output = QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY2(output.contains("no problems found"), qPrintable(output));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDbTool)
+#include "tst_dbtool.moc"
