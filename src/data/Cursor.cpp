@@ -25,7 +25,8 @@ bool isNumeric(const QVariant &v)
 }
 
 // Orders two values as SQLite orders a column: null, then numbers, then text.
-int compareValues(const QVariant &a, const QVariant &b, bool caseInsensitive)
+// With `firstLevelOnly`, case-insensitive texts compare by their letters alone.
+int compareValues(const QVariant &a, const QVariant &b, bool caseInsensitive, bool firstLevelOnly = false)
 {
     const bool nullA = !a.isValid(), nullB = !b.isValid();
     if (nullA || nullB)
@@ -38,7 +39,8 @@ int compareValues(const QVariant &a, const QVariant &b, bool caseInsensitive)
     if (numA != numB)
         return numA ? -1 : 1;
     const QString x = a.toString(), y = b.toString();
-    const int c = caseInsensitive ? Collation::compare(x, y) : x.compare(y);
+    const int c = !caseInsensitive ? x.compare(y) : firstLevelOnly ? Collation::comparePrimary(x, y)
+                                                                   : Collation::compare(x, y);
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
@@ -586,7 +588,7 @@ QVariantList Cursor::keyOf(qint64 rowId) const
     return key;
 }
 
-int Cursor::compareKeys(const QVariantList &key, const QVariantList &values, int count) const
+int Cursor::compareKeys(const QVariantList &key, const QVariantList &values, int count, bool firstLevelOnly) const
 {
     if (m_index.columns.isEmpty()) {
         const qint64 id = key.value(0).toLongLong(), v = values.value(0).toLongLong();
@@ -595,7 +597,7 @@ int Cursor::compareKeys(const QVariantList &key, const QVariantList &values, int
     for (int i = 0; i < count; ++i) {
         const IndexColumn &c = m_index.columns[i];
         const FieldDef &f = m_info->fields[c.field];
-        int r = compareValues(key.value(i), searchValue(f, values.value(i)), c.caseInsensitive);
+        int r = compareValues(key.value(i), searchValue(f, values.value(i)), c.caseInsensitive, firstLevelOnly);
         if (c.descending)
             r = -r;
         if (r != 0)
@@ -604,12 +606,26 @@ int Cursor::compareKeys(const QVariantList &key, const QVariantList &values, int
     return 0;
 }
 
-int Cursor::compareKeyAt(int position, const QVariantList &values, int count) const
+int Cursor::compareKeyAt(int position, const QVariantList &values, int count, bool firstLevelOnly) const
 {
     const qint64 id = m_rows[size_t(position)];
     if (m_index.columns.isEmpty())
         return compareKeys({id}, values, count);
-    return compareKeys(keyOf(id), values, count);
+    return compareKeys(keyOf(id), values, count, firstLevelOnly);
+}
+
+// The values a search on the index starts from: a text of a case-insensitive
+// column becomes the least text with its letters, so that the search lands on
+// the first row that has them ("PIL" on "Píldora").
+QVariantList Cursor::seekValues(const QVariantList &values) const
+{
+    QVariantList seek = values;
+    for (int i = 0; i < seek.size() && i < m_index.columns.size(); ++i) {
+        const IndexColumn &c = m_index.columns[i];
+        if (c.caseInsensitive && !c.descending && m_info->fields[c.field].isText() && seek[i].isValid())
+            seek[i] = Collation::searchKey(seek[i].toString());
+    }
+    return seek;
 }
 
 static int lowerBound(int count, const std::function<int(int)> &compareAt)
@@ -637,8 +653,9 @@ bool Cursor::findKey(const QVariantList &values)
     if (m_index.columns.isEmpty()) {
         pos = positionOf(values[0].toLongLong());
     } else {
-        const int at = lowerBound(n, [&](int i) { return compareKeyAt(i, values, count); });
-        if (at < n && compareKeyAt(at, values, count) == 0)
+        const QVariantList seek = seekValues(values);
+        const int at = lowerBound(n, [&](int i) { return compareKeyAt(i, seek, count); });
+        if (at < n && compareKeyAt(at, seek, count, true) == 0)
             pos = at;
     }
     if (pos < 0 || !checkBrowseMode())
@@ -655,9 +672,10 @@ void Cursor::findNearest(const QVariantList &values)
     if (n == 0 || values.isEmpty())
         return;
     const int count = int(std::min<qsizetype>(values.size(), std::max<qsizetype>(1, m_index.columns.size())));
-    int at = seekNearest(values, count);
+    const QVariantList seek = seekValues(values);
+    int at = seekNearest(seek, count);
     if (at < 0)
-        at = lowerBound(n, [&](int i) { return compareKeyAt(i, values, count); });
+        at = lowerBound(n, [&](int i) { return compareKeyAt(i, seek, count); });
     if (at >= n)
         at = n - 1;
     if (!checkBrowseMode())
@@ -707,8 +725,9 @@ bool Cursor::locate(const QStringList &fields, const QVariantList &values, Locat
         const FieldDef &def = m_info->fields[f];
         const QVariant v = searchValue(def, values[i]);
         const QString column = quoted(def.name);
+        // Case-insensitive: the letters alone, as the name list's typed search compares them.
         const QString collate = (options & CaseInsensitive) && def.isText()
-            ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kName)
+            ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kLettersName)
             : QString();
         if (!v.isValid()) {
             where << column + QStringLiteral(" IS NULL");

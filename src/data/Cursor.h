@@ -183,8 +183,9 @@ private:
     void notifyChanged();
     void startNew(int position);
     int positionOf(qint64 rowId) const;
-    int compareKeyAt(int position, const QVariantList &values, int count) const;
-    int compareKeys(const QVariantList &key, const QVariantList &values, int count) const;
+    int compareKeyAt(int position, const QVariantList &values, int count, bool firstLevelOnly = false) const;
+    int compareKeys(const QVariantList &key, const QVariantList &values, int count, bool firstLevelOnly = false) const;
+    QVariantList seekValues(const QVariantList &values) const;
     QVariantList keyOf(qint64 rowId) const;
     int seekNearest(const QVariantList &values, int count) const;
     bool predicateActive() const;

@@ -228,8 +228,15 @@ std::unique_ptr<Database> Database::open(const QString &directory, Access access
     if (applicationId != Schema::kApplicationId || !db->hasTable(QStringLiteral("Plantas")))
         throw DbError(DbError::Code::NotADatabase,
                       QStringLiteral("%1 is not a Yerbalia database.").arg(QDir::toNativeSeparators(path)));
-    if (readOnly)
+    const int version = [&] {
+        Statement v(*db, QStringLiteral("PRAGMA user_version"));
+        return v.step() ? int(v.int64(0)) : 0;
+    }();
+    if (readOnly) {
+        // Its text indexes are read in the order they were built with.
+        Collation::registerOn(db->m_db, Schema::collationVersion(version));
         return db;
+    }
     db->requireWriteLock();
     db->createWorkingTables();
     // From here on every write first waits for the check of the file.
@@ -238,6 +245,8 @@ std::unique_ptr<Database> Database::open(const QString &directory, Access access
         return !(mode.step() && mode.text(0).compare(u"wal", Qt::CaseInsensitive) == 0);
     }();
     db->m_damageCheck = std::make_unique<DamageCheck>(path);
+    if (Schema::collationVersion(version) < Collation::kVersion)
+        db->rebuildTextIndexes();
     return db;
 }
 
@@ -313,6 +322,16 @@ void Database::requireWriteLock()
 {
     exec(QStringLiteral("BEGIN IMMEDIATE"));
     exec(QStringLiteral("ROLLBACK"));
+}
+
+// Text indexes built in an older order are built again, once: the file then
+// records the version of its order.
+void Database::rebuildTextIndexes()
+{
+    Transaction tx(*this);
+    exec(QStringLiteral("REINDEX %1").arg(QLatin1String(Collation::kName)));
+    exec(QStringLiteral("PRAGMA user_version = %1").arg(Schema::kVersion));
+    tx.commit();
 }
 
 void Database::beforeWrite()

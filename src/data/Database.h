@@ -161,6 +161,7 @@ private:
     Database(const QString &directory, sqlite3 *db);
     void configure();
     void requireWriteLock();
+    void rebuildTextIndexes();
     // Runs before any statement that may change the file: waits for the damage
     // check, refuses a damaged file, turns the journal to WAL.
     bool writesGuarded() const { return m_damageCheck || m_damage || m_walPending; }

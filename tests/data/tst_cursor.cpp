@@ -93,6 +93,44 @@ private slots:
         QCOMPARE(c.asString(u"PinYin"), lands);
     }
 
+    void typedSearchFindsAccentedNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("lands");
+        QTest::addColumn<bool>("begins");   // a row begins with the typed letters
+        QTest::addColumn<bool>("wholeName"); // a row has exactly those letters
+        QTest::newRow("accent ignored") << "PIL" << "Píldora" << true << false;
+        QTest::newRow("whole name") << "PILDORA" << "Píldora" << true << true;
+        QTest::newRow("before the accented one") << "PI" << "Pieza" << true << false;
+        QTest::newRow("n before ñ") << "PIN" << "Pino" << true << false;
+        QTest::newRow("ñ") << "PIÑ" << "Piña" << true << false;
+        QTest::newRow("after every pi") << "PIO" << "Poria" << false << false;
+    }
+
+    void typedSearchFindsAccentedNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, lands);
+        QFETCH(bool, begins);
+        QFETCH(bool, wholeName);
+        TempDatabase db;
+        for (const char *name : {"Poria", "Piña", "Píldora", "Pino", "Pieza"})
+            db.herb(name);
+        Cursor c(*db, "Plantas");
+        c.addIndex("PorPinYin", "PinYin");
+        c.setIndexName("PorPinYin");
+        c.open();
+        c.findNearest({typed});
+        QCOMPARE(c.asString(u"PinYin"), lands);
+        // Locating and finding by key compare the letters the same way.
+        c.last();
+        QCOMPARE(c.locate({"PinYin"}, {typed}, Cursor::CaseInsensitive | Cursor::Partial), begins);
+        QCOMPARE(c.asString(u"PinYin"), begins ? lands : QString("Poria"));
+        c.last();
+        QCOMPARE(c.findKey({typed}), wholeName);
+        QCOMPARE(c.asString(u"PinYin"), wholeName ? lands : QString("Poria"));
+    }
+
     void findNearestHonoursFilterLinkAndDirection()
     {
         TempDatabase db;

@@ -31,6 +31,19 @@ DbError::Code openError(const QString &dir)
     return DbError::Code::General;
 }
 
+int sign(int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
+
+// The order of a few texts in an index of the file, read by a cursor.
+QStringList indexOrder(Database &db)
+{
+    Cursor c(db, "Plantas");
+    if (!c.hasIndex("PorPinYin"))
+        c.addIndex("PorPinYin", "PinYin");
+    c.setIndexName("PorPinYin");
+    c.open();
+    return yb::test::column(c, "PinYin");
+}
+
 } // namespace
 
 class TestDatabase : public QObject {
@@ -356,7 +369,76 @@ private slots:
         QCOMPARE(usos.recordCount(), 1);
     }
 
-    void collationFoldsCase_data()
+    void collationOrdersAsASpanishTable_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("accent at the first level") << "Píldora" << "Poria" << -1;
+        QTest::newRow("accented capital") << "ÁRBOL" << "arce" << -1;
+        QTest::newRow("case at the first level") << "bai zhu" << "Ai Ye" << 1;
+        QTest::newRow("prefix sorts first") << "Gan" << "GAN CAO" << -1;
+        QTest::newRow("ñ after n") << "Piña" << "Pino" << 1;
+        QTest::newRow("ñ before o") << "Piña" << "Pio" << -1;
+        QTest::newRow("Ñ after every n") << "Ñame" << "Nuez" << 1;
+        QTest::newRow("tie: no accent first") << "acido" << "ácido" << -1;
+        QTest::newRow("tie: accent before case") << "Acido" << "ácido" << -1;
+        QTest::newRow("tie: small letters first") << "ácido" << "ÁCIDO" << -1;
+        QTest::newRow("tie: ñ by case") << "PIÑA" << "piña" << 1;
+        QTest::newRow("diaeresis") << "pinguino" << "pingüino" << -1;
+        QTest::newRow("decomposed accent") << "Pi\u0301ldora" << "Poria" << -1;
+        QTest::newRow("equal") << "Gan Cao" << "Gan Cao" << 0;
+        QTest::newRow("empty") << "" << "a" << -1;
+        QTest::newRow("digits before letters") << "3 flores" << "Ajo" << -1;
+    }
+
+    void collationOrdersAsASpanishTable()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, expected);
+        QCOMPARE(sign(Collation::compare(a, b)), expected);
+        QCOMPARE(sign(Collation::compare(b, a)), -expected);
+        const QByteArray x = a.toUtf8(), y = b.toUtf8();
+        QCOMPARE(sign(Collation::compareUtf8(x.constData(), int(x.size()), y.constData(), int(y.size()))), expected);
+    }
+
+    void textIndexesOrderAccentsWithTheirLetters()
+    {
+        TempDatabase db;
+        for (const char *name : {"Poria", "Píldora", "pildora", "Pino", "Piña", "PÍLDORA", "Pio", "Nuez", "Ñame"})
+            db.herb(name);
+        QCOMPARE(indexOrder(*db), QStringList({"Nuez", "Ñame", "pildora", "Píldora", "PÍLDORA", "Pino", "Piña", "Pio",
+                                               "Poria"}));
+    }
+
+    void indexesOfAnOlderCollationAreRebuiltOnce()
+    {
+        TempDatabase db;
+        for (const char *name : {"Poria", "Píldora", "Pino"})
+            db.herb(name);
+        indexOrder(*db);
+        const QString path = db->filePath();
+        db.db.reset();
+        {
+            // The file as the first version left it: accented letters after every other.
+            yb::test::makeOlderCollation(path);
+        }
+        {
+            auto reopened = Database::open(db.path());
+            QCOMPARE(indexOrder(*reopened), QStringList({"Píldora", "Pino", "Poria"}));
+            QCOMPARE(reopened->integrityProblems(), QStringList());
+        }
+        // Once rebuilt, a later start writes nothing.
+        const QByteArray rebuilt = fileBytes(path);
+        {
+            auto again = Database::open(db.path());
+            QCOMPARE(indexOrder(*again), QStringList({"Píldora", "Pino", "Poria"}));
+        }
+        QCOMPARE(fileBytes(path), rebuilt);
+    }
+
+    void collationSearchIgnoresCaseAndAccents_data()
     {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
@@ -367,17 +449,24 @@ private slots:
         QTest::newRow("order ignores case") << "bai zhu" << "Ai Ye" << 1;
         QTest::newRow("ñ") << "PIÑA" << "piña" << 0;
         QTest::newRow("empty") << "" << "a" << -1;
+        QTest::newRow("accent ignored") << "PILDORA" << "Píldora" << 0;
+        QTest::newRow("decomposed accent ignored") << "PILDORA" << "Pi\u0301ldora" << 0;
+        QTest::newRow("ñ is a letter of its own") << "PINA" << "piña" << -1;
     }
 
-    void collationFoldsCase()
+    void collationSearchIgnoresCaseAndAccents()
     {
         QFETCH(QString, a);
         QFETCH(QString, b);
         QFETCH(int, expected);
-        const auto sign = [](int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); };
-        QCOMPARE(sign(Collation::compare(a, b)), expected);
+        QCOMPARE(sign(Collation::comparePrimary(a, b)), expected);
         const QByteArray x = a.toUtf8(), y = b.toUtf8();
-        QCOMPARE(sign(Collation::compareUtf8(x.constData(), int(x.size()), y.constData(), int(y.size()))), expected);
+        QCOMPARE(sign(Collation::comparePrimaryUtf8(x.constData(), int(x.size()), y.constData(), int(y.size()))),
+                 expected);
+        // The search key of a text is the least text that compares equal to it.
+        QCOMPARE(Collation::comparePrimary(Collation::searchKey(a), a), 0);
+        QVERIFY(Collation::compare(Collation::searchKey(a), a) <= 0);
+        QCOMPARE(sign(Collation::compare(Collation::searchKey(a), Collation::searchKey(b))), expected);
     }
 
     void autoIncIsNeverReused()

@@ -1,5 +1,6 @@
 // yerbalia-db as a user runs it: a check tells of damage, writes nothing, and needs no write access.
 #include "support/Faults.h"
+#include "data/Cursor.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -36,6 +37,36 @@ private slots:
         QCOMPARE(QFileInfo(path).lastModified(), modified);
         QVERIFY(!QFileInfo::exists(path + "-wal"));
         QVERIFY(!QFileInfo::exists(path + "-shm"));
+    }
+
+    void checkOfAnOlderFileWritesNothing()
+    {
+        // Its indexes are in the first version's order: the check reads them so,
+        // finds them sound, and leaves rebuilding them to the program.
+        QTemporaryDir dir;
+        QString path;
+        {
+            auto db = Database::create(dir.path());
+            Cursor plan(*db, "Plantas");
+            plan.addIndex("PorPinYin", "PinYin");
+            plan.open();
+            int orden = 0;
+            for (const char *name : {"Poria", "píldora", "Pino", "ÁRBOL", "arce"}) {
+                plan.append();
+                plan.setValue(u"PinYin", name);
+                plan.setValue(u"Orden", ++orden);
+                plan.post();
+            }
+            path = db->filePath();
+        }
+        yb::test::makeOlderCollation(path);
+        const QByteArray before = fileBytes(path);
+        QProcess tool;
+        tool.start(QStringLiteral(YB_DB_TOOL), {"check", dir.path()});
+        QVERIFY(tool.waitForFinished(30000));
+        const QString output = QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
+        QVERIFY2(tool.exitCode() == 0 && output.contains("no problems found"), qPrintable(output));
+        QCOMPARE(fileBytes(path), before);
     }
 
     void checkReadsADatabaseItCannotWrite()

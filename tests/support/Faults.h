@@ -3,6 +3,7 @@
 // Faults a test injects into a database file: another program holding a
 // lock, and pages scribbled over where only a full check looks.
 
+#include "data/Collation.h"
 #include "data/Cursor.h"
 #include "data/Database.h"
 
@@ -90,6 +91,16 @@ inline QString makeDamagedDatabase(const QString &directory, bool rollbackJourna
         qFatal("cannot damage %s", qPrintable(path));
     f.write(QByteArray(16, '\xff'));
     return path;
+}
+
+// Puts a database file back as the first version left it: its text indexes
+// in that version's order, and the version recorded.
+inline void makeOlderCollation(const QString &path)
+{
+    OtherProgram older(path);
+    Collation::registerOn(older.handle(), 1);
+    if (!older.exec("REINDEX YBNOCASE; PRAGMA user_version = 1"))
+        qFatal("cannot rebuild %s in the older order", qPrintable(path));
 }
 
 } // namespace yb::test
