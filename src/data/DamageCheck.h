@@ -2,14 +2,15 @@
 
 #include <QString>
 #include <QStringList>
-#include <atomic>
-#include <thread>
+#include <memory>
+#include <optional>
 
 namespace yb {
 
-// SQLite's quick check of a database file, run on a connection and a thread
-// of its own from the moment it is made: opening the database does not wait
-// for it, the first write does (through result()).
+// SQLite's quick check of a database file. Made, it starts on a connection and
+// a thread of its own at idle priority: opening the database does not wait for
+// it, and it takes no processor time from the start. The first write asks for
+// its result.
 class DamageCheck {
 public:
     struct Result {
@@ -19,19 +20,26 @@ public:
     };
 
     explicit DamageCheck(const QString &path);
-    ~DamageCheck(); // stops a check still running
+    ~DamageCheck(); // stops a check still running, without waiting for it
     DamageCheck(const DamageCheck &) = delete;
     DamageCheck &operator=(const DamageCheck &) = delete;
 
-    // Waits for the check to end.
+    // The check's result: the idle thread's when it has finished; else that
+    // thread is stopped and the check runs here, at the caller's priority
+    // (an idle thread may wait long for the processor).
     const Result &result();
 
-private:
-    void run(const QString &path);
+    // Runs the check on the calling thread.
+    static Result run(const QString &path);
 
-    std::atomic<bool> m_stop{false};
-    Result m_result;
-    std::thread m_thread;
+    struct Background;
+
+private:
+    static Result check(const QString &path, Background *background);
+
+    QString m_path;
+    std::shared_ptr<Background> m_background; // shared with the thread, which may outlive this object
+    std::optional<Result> m_result;
 };
 
 } // namespace yb
