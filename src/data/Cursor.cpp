@@ -726,16 +726,25 @@ bool Cursor::locate(const QStringList &fields, const QVariantList &values, Locat
         const QVariant v = searchValue(def, values[i]);
         const QString column = quoted(def.name);
         // Case-insensitive: the letters alone, as the name list's typed search compares them.
-        const QString collate = (options & CaseInsensitive) && def.isText()
-            ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kLettersName)
-            : QString();
+        const bool letters = (options & CaseInsensitive) && def.isText();
+        const QString collate = letters ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kLettersName) : QString();
+        const int next = int(params.size()) + 1;
         if (!v.isValid()) {
             where << column + QStringLiteral(" IS NULL");
         } else if ((options & Partial) && def.isText()) {
-            where << QStringLiteral("substr(%1, 1, length(?%2)) = ?%2%3").arg(column).arg(params.size() + 1).arg(collate);
+            where << QStringLiteral("substr(%1, 1, length(?%2)) = ?%2%3").arg(column, QString::number(next), collate);
             params << v;
+        } else if (letters) {
+            // The texts with these letters lie together in the text indexes' order, from
+            // the least of them up to it followed by the least character: a range that an
+            // index on the field serves, so that a typed synonym is one look-up.
+            const QString least = Collation::searchKey(v.toString());
+            where << QStringLiteral("%1 >= ?%2 COLLATE %4 AND %1 < ?%3 COLLATE %4 AND %1 = ?%5%6")
+                         .arg(column, QString::number(next), QString::number(next + 1),
+                              QLatin1String(Collation::kName), QString::number(next + 2), collate);
+            params << least << least + QChar(1) << v;
         } else {
-            where << column + QStringLiteral(" = ?") + QString::number(params.size() + 1) + collate;
+            where << column + QStringLiteral(" = ?") + QString::number(next);
             params << v;
         }
     }

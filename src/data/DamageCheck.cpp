@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 #include <sqlite3.h>
 #include <thread>
@@ -21,6 +22,7 @@ struct DamageCheck::Background {
     std::mutex lock; // guards the two below
     sqlite3 *connection = nullptr;
     Result result;
+    std::condition_variable stopping;
 
     void stop()
     {
@@ -28,6 +30,14 @@ struct DamageCheck::Background {
         const std::lock_guard guard(lock);
         if (connection)
             sqlite3_interrupt(connection); // stops a running check
+        stopping.notify_all();
+    }
+
+    // Waits out the start of the program; false when stopped meanwhile.
+    bool waitForTheStart()
+    {
+        std::unique_lock guard(lock);
+        return !stopping.wait_for(guard, std::chrono::milliseconds(kStartDelayMs), [this] { return stopped.load(); });
     }
 };
 
@@ -38,6 +48,8 @@ DamageCheck::DamageCheck(const QString &path) : m_path(path), m_background(std::
         sched_param none{};
         sched_setscheduler(0, SCHED_IDLE, &none); // 0: this thread
 #endif
+        if (!background->waitForTheStart())
+            return;
         Result result = check(path, background.get());
         const std::lock_guard guard(background->lock);
         background->result = std::move(result);

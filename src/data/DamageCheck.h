@@ -8,11 +8,14 @@
 namespace yb {
 
 // SQLite's quick check of a database file. Made, it starts on a connection and
-// a thread of its own at idle priority: opening the database does not wait for
-// it, and it takes no processor time from the start. The first write asks for
-// its result.
+// a thread of its own, at idle priority and kStartDelayMs later: opening the
+// database does not wait for it, and the program's start, which reads the
+// same file, does not share the processor or the file with it. The first
+// write asks for its result.
 class DamageCheck {
 public:
+    static constexpr int kStartDelayMs = 2000;
+
     struct Result {
         int rc = 0;           // 0 when the check ran to its end; else the SQLite error that stopped it
         QString error;        // that error in words

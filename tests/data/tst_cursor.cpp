@@ -129,6 +129,9 @@ private slots:
         c.last();
         QCOMPARE(c.findKey({typed}), wholeName);
         QCOMPARE(c.asString(u"PinYin"), wholeName ? lands : QString("Poria"));
+        c.last();
+        QCOMPARE(c.locate({"PinYin"}, {typed}, Cursor::CaseInsensitive), wholeName);
+        QCOMPARE(c.asString(u"PinYin"), wholeName ? lands : QString("Poria"));
     }
 
     void findNearestHonoursFilterLinkAndDirection()
@@ -221,6 +224,8 @@ private slots:
         QTest::newRow("exact") << "Ren Shen" << 0 << "Ren Shen";
         QTest::newRow("exact wrong case") << "REN SHEN" << 0 << "";
         QTest::newRow("case-insensitive") << "REN SHEN" << int(Cursor::CaseInsensitive) << "Ren Shen";
+        QTest::newRow("case-insensitive ignores accents") << "rén shen" << int(Cursor::CaseInsensitive) << "Ren Shen";
+        QTest::newRow("case-insensitive, a prefix only") << "REN" << int(Cursor::CaseInsensitive) << "";
         QTest::newRow("partial") << "Gu" << int(Cursor::Partial) << "Gui Zhi Tang";
         QTest::newRow("partial, case-insensitive") << "BAI" << int(Cursor::Partial | Cursor::CaseInsensitive) << "bai zhu";
         QTest::newRow("partial without the flag") << "Gu" << 0 << "";
