@@ -13,7 +13,7 @@ class TestCursor : public QObject {
     Q_OBJECT
 
     // Herbs in key order: 1 Gan Cao, 2 bai zhu, 3 Ren Shen, 4 Ai Ye, 5 Gui Zhi Tang (formula).
-    void addHerbs(TempDatabase &db)
+    static void addHerbs(TempDatabase &db)
     {
         db.herb("Gan Cao", "Radix Glycyrrhizae");
         db.herb("bai zhu", "Rhizoma Atractylodis");
@@ -21,6 +21,23 @@ class TestCursor : public QObject {
         db.herb("Ai Ye", "Folium Artemisiae");
         db.herb("Gui Zhi Tang", QString(), true);
     }
+
+    // The herbs with one action linked to bai zhu, and a cursor on the links
+    // that follows the herbs (both closed).
+    struct LinkedAction {
+        TempDatabase db;
+        Cursor plan{*db, "Plantas"};
+        Cursor rel{*db, "Rel"};
+
+        LinkedAction()
+        {
+            addHerbs(db);
+            db.action("a");
+            db.link(2, 1);
+            rel.setIndexName("PorOPlanta");
+            rel.setMasterLink(&plan, {"Orden"});
+        }
+    };
 
     // Result rows of a repertorization: herb key and count.
     static void addCounts(Cursor &rep, std::initializer_list<std::pair<int, int>> rows)
@@ -294,14 +311,8 @@ private slots:
 
     void detailRefreshesBeforeTheMastersAfterScroll()
     {
-        TempDatabase db;
-        addHerbs(db);
-        db.action("a");
-        db.link(2, 1);
-        Cursor plan(*db, "Plantas");
-        Cursor rel(*db, "Rel");
-        rel.setIndexName("PorOPlanta");
-        rel.setMasterLink(&plan, {"Orden"});
+        LinkedAction linked;
+        Cursor &plan = linked.plan, &rel = linked.rel;
         QList<int> seen;
         plan.afterScroll = [&](Cursor &) { seen << rel.recordCount(); };
         rel.open();
@@ -313,14 +324,8 @@ private slots:
 
     void suspendedDisplayHoldsDetailsUntilResumed()
     {
-        TempDatabase db;
-        addHerbs(db);
-        db.action("a");
-        db.link(2, 1);
-        Cursor plan(*db, "Plantas");
-        Cursor rel(*db, "Rel");
-        rel.setIndexName("PorOPlanta");
-        rel.setMasterLink(&plan, {"Orden"});
+        LinkedAction linked;
+        Cursor &plan = linked.plan, &rel = linked.rel;
         plan.open();
         rel.open();
         QSignalSpy relChanged(&rel, &Cursor::rowsChanged);
@@ -670,14 +675,8 @@ private slots:
     {
         // The refresh reads a detail's count while the master's display is
         // held; the grid on that detail must still hear of its new rows.
-        TempDatabase db;
-        addHerbs(db);
-        db.action("a");
-        db.link(2, 1);
-        Cursor plan(*db, "Plantas");
-        Cursor rel(*db, "Rel");
-        rel.setIndexName("PorOPlanta");
-        rel.setMasterLink(&plan, {"Orden"});
+        LinkedAction linked;
+        Cursor &plan = linked.plan, &rel = linked.rel;
         plan.open();
         rel.open();
         QCOMPARE(rel.recordCount(), 0);

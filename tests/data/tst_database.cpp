@@ -297,44 +297,34 @@ private slots:
 
     void readOnlyOpenWritesNothing_data()
     {
-        QTest::addColumn<bool>("rollbackJournal");
-        QTest::newRow("WAL") << false;
-        QTest::newRow("rollback journal") << true;
+        yb::test::addJournalModeRows();
     }
 
     void readOnlyOpenWritesNothing()
     {
         QFETCH(bool, rollbackJournal);
-        QTemporaryDir dir;
-        const QString path = yb::test::makeDamagedDatabase(dir.path(), rollbackJournal);
-        const QByteArray before = fileBytes(path);
-        const QDateTime modified = QFileInfo(path).lastModified();
+        const yb::test::DamagedFile damaged(rollbackJournal);
         {
-            auto db = Database::open(dir.path(), Database::Access::ReadOnly);
+            auto db = Database::open(damaged.dir.path(), Database::Access::ReadOnly);
             const QStringList problems = checkDatabase(*db);
             QVERIFY(!problems.isEmpty());
-            QVERIFY(!QFileInfo::exists(path + "-wal") && !QFileInfo::exists(path + "-shm"));
+            QVERIFY(!damaged.hasLogFiles());
         }
-        QCOMPARE(fileBytes(path), before);
-        QCOMPARE(QFileInfo(path).lastModified(), modified);
-        QVERIFY(!QFileInfo::exists(path + "-wal") && !QFileInfo::exists(path + "-shm"));
+        QVERIFY(damaged.unchanged());
+        QVERIFY(!damaged.hasLogFiles());
     }
 
     void damageIsFoundBeforeTheFirstWrite_data()
     {
-        QTest::addColumn<bool>("rollbackJournal");
-        QTest::newRow("WAL") << false;
-        QTest::newRow("rollback journal") << true;
+        yb::test::addJournalModeRows();
     }
 
     void damageIsFoundBeforeTheFirstWrite()
     {
         QFETCH(bool, rollbackJournal);
-        QTemporaryDir dir;
-        const QString path = yb::test::makeDamagedDatabase(dir.path(), rollbackJournal);
-        const QByteArray before = fileBytes(path);
+        const yb::test::DamagedFile damaged(rollbackJournal);
         {
-            auto db = Database::open(dir.path()); // header and schema are sound
+            auto db = Database::open(damaged.dir.path()); // header and schema are sound
             Cursor notas(*db, "Notas");
             notas.open();
             notas.append();
@@ -350,10 +340,10 @@ private slots:
             }
             QCOMPARE(notas.asString(u"Memo"), QString("Una nota")); // still on the record
             QVERIFY_THROWS_EXCEPTION(DbError, db->createIndex("Plantas", "PorNom3", "Nom3", true));
-            QVERIFY(walIsEmpty(path));
+            QVERIFY(walIsEmpty(damaged.path));
         }
-        QCOMPARE(fileBytes(path), before);
-        QVERIFY(walIsEmpty(path));
+        QVERIFY(damaged.unchanged());
+        QVERIFY(walIsEmpty(damaged.path));
     }
 
     void soundFileIsWrittenAfterTheCheck()

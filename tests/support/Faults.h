@@ -7,8 +7,10 @@
 #include "data/Cursor.h"
 #include "data/Database.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
 
@@ -54,6 +56,14 @@ inline bool walIsEmpty(const QString &databasePath)
 {
     const QFileInfo wal(databasePath + QStringLiteral("-wal"));
     return !wal.exists() || wal.size() == 0;
+}
+
+// The rows of a test that runs on both journal modes: a bool column "rollbackJournal".
+inline void addJournalModeRows()
+{
+    QTest::addColumn<bool>("rollbackJournal");
+    QTest::newRow("WAL") << false;
+    QTest::newRow("rollback journal") << true;
 }
 
 // Makes a database of ours in `directory` whose header and schema read well,
@@ -102,5 +112,25 @@ inline void makeOlderCollation(const QString &path)
     if (!older.exec("REINDEX YBNOCASE; PRAGMA user_version = 1"))
         qFatal("cannot rebuild %s in the older order", qPrintable(path));
 }
+
+// A damaged database file in a directory of its own, with what it held when made.
+struct DamagedFile {
+    QTemporaryDir dir;
+    QString path;
+    QByteArray bytes;
+    QDateTime modified;
+
+    explicit DamagedFile(bool rollbackJournal)
+        : path(makeDamagedDatabase(dir.path(), rollbackJournal)), bytes(fileBytes(path)),
+          modified(QFileInfo(path).lastModified())
+    {
+    }
+    // Same bytes, same time stamp: nothing was written.
+    bool unchanged() const { return fileBytes(path) == bytes && QFileInfo(path).lastModified() == modified; }
+    bool hasLogFiles() const
+    {
+        return QFileInfo::exists(path + QStringLiteral("-wal")) || QFileInfo::exists(path + QStringLiteral("-shm"));
+    }
+};
 
 } // namespace yb::test
