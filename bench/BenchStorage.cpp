@@ -670,9 +670,8 @@ int main(int argc, char **argv)
         out() << "\n";
         out().flush();
 
-        for (void (*bench)(Context &) :
-             {openOrdered, findNearest, locate, masterMove, postEdited, appendRows, addIndex, predicateFilter,
-              damageCheck}) {
+        for (void (*bench)(Context &) : {openOrdered, findNearest, locate, masterMove, postEdited, appendRows, addIndex,
+                                         predicateFilter, damageCheck}) {
             bench(c);
             err() << "  done: " << c.results.back().operation.trimmed() << Qt::endl;
         }

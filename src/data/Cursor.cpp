@@ -39,8 +39,9 @@ int compareValues(const QVariant &a, const QVariant &b, bool caseInsensitive, bo
     if (numA != numB)
         return numA ? -1 : 1;
     const QString x = a.toString(), y = b.toString();
-    const int c = !caseInsensitive ? x.compare(y) : firstLevelOnly ? Collation::comparePrimary(x, y)
-                                                                   : Collation::compare(x, y);
+    const int c = !caseInsensitive ? x.compare(y)
+                  : firstLevelOnly ? Collation::comparePrimary(x, y)
+                                   : Collation::compare(x, y);
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
@@ -727,7 +728,8 @@ bool Cursor::locate(const QStringList &fields, const QVariantList &values, Locat
         const QString column = quoted(def.name);
         // Case-insensitive: the letters alone, as the name list's typed search compares them.
         const bool letters = (options & CaseInsensitive) && def.isText();
-        const QString collate = letters ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kLettersName) : QString();
+        const QString collate =
+            letters ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kLettersName) : QString();
         const int next = int(params.size()) + 1;
         if (!v.isValid()) {
             where << column + QStringLiteral(" IS NULL");
@@ -740,8 +742,8 @@ bool Cursor::locate(const QStringList &fields, const QVariantList &values, Locat
             // index on the field serves, so that a typed synonym is one look-up.
             const QString least = Collation::searchKey(v.toString());
             where << QStringLiteral("%1 >= ?%2 COLLATE %4 AND %1 < ?%3 COLLATE %4 AND %1 = ?%5%6")
-                         .arg(column, QString::number(next), QString::number(next + 1),
-                              QLatin1String(Collation::kName), QString::number(next + 2), collate);
+                         .arg(column, QString::number(next), QString::number(next + 1), QLatin1String(Collation::kName),
+                              QString::number(next + 2), collate);
             params << least << least + QChar(1) << v;
         } else {
             where << column + QStringLiteral(" = ?") + QString::number(next);

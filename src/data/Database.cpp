@@ -185,8 +185,8 @@ static sqlite3 *openForReading(const QString &path)
 {
     if (QFileInfo::exists(path + QStringLiteral("-wal")))
         return openConnection(path, SQLITE_OPEN_READONLY);
-    const QString uri = QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(path, "/"))
-        + QStringLiteral("?immutable=1");
+    const QString uri = QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(path, "/")) +
+                        QStringLiteral("?immutable=1");
     return openConnection(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
 }
 
