@@ -31,7 +31,7 @@ int usage()
 
 int count(yb::Database &db, const QString &table)
 {
-    yb::Statement s(db, QStringLiteral("SELECT count(*) FROM \"%1\"").arg(db.resolveTable(table)));
+    yb::Statement s(db, QStringLiteral("SELECT count(*) FROM %1").arg(yb::Schema::quoted(db.resolveTable(table))));
     s.step();
     return int(s.int64(0));
 }
@@ -78,7 +78,8 @@ int main(int argc, char **argv)
         }
         if (sample)
             return usage();
-        auto db = yb::Database::open(dir);
+        // Checking and showing only look: the file stays exactly as it is.
+        auto db = yb::Database::open(dir, yb::Database::Access::ReadOnly);
         if (command == u"check") {
             const QStringList problems = yb::checkDatabase(*db);
             for (const QString &p : problems)

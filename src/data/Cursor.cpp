@@ -3,11 +3,12 @@
 #include "data/Collation.h"
 
 #include <sqlite3.h>
+#include <utility>
 
 namespace yb {
 namespace {
 
-QString quoted(const QString &identifier) { return u'"' + identifier + u'"'; }
+using Schema::quoted;
 
 bool isNumeric(const QVariant &v)
 {
@@ -24,7 +25,8 @@ bool isNumeric(const QVariant &v)
 }
 
 // Orders two values as SQLite orders a column: null, then numbers, then text.
-int compareValues(const QVariant &a, const QVariant &b, bool caseInsensitive)
+// With `firstLevelOnly`, case-insensitive texts compare by their letters alone.
+int compareValues(const QVariant &a, const QVariant &b, bool caseInsensitive, bool firstLevelOnly = false)
 {
     const bool nullA = !a.isValid(), nullB = !b.isValid();
     if (nullA || nullB)
@@ -37,7 +39,9 @@ int compareValues(const QVariant &a, const QVariant &b, bool caseInsensitive)
     if (numA != numB)
         return numA ? -1 : 1;
     const QString x = a.toString(), y = b.toString();
-    const int c = caseInsensitive ? Collation::compare(x, y) : x.compare(y);
+    const int c = !caseInsensitive ? x.compare(y)
+                  : firstLevelOnly ? Collation::comparePrimary(x, y)
+                                   : Collation::compare(x, y);
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
@@ -71,7 +75,10 @@ QVariant Record::value(QStringView field) const
 
 // ---- Cursor: set-up -----------------------------------------------------------
 
-Cursor::Cursor(Database &db, const QString &table, QObject *parent) : QObject(parent), m_db(db), m_table(table) {}
+Cursor::Cursor(Database &db, const QString &table, QObject *parent) : QObject(parent), m_db(db), m_table(table)
+{
+    connect(&db, &Database::tableChanged, this, &Cursor::tableChanged);
+}
 
 Cursor::~Cursor()
 {
@@ -86,7 +93,7 @@ void Cursor::setTableName(const QString &table)
     if (isOpen())
         throw DbError(DbError::Code::General, QStringLiteral("The table of an open cursor cannot change."));
     m_table = table;
-    m_info = nullptr;
+    m_info.reset();
 }
 
 void Cursor::requireOpen() const
@@ -100,7 +107,7 @@ void Cursor::open()
     if (isOpen())
         return;
     m_table = m_db.resolveTable(m_table);
-    m_info = &m_db.tableInfo(m_table);
+    m_info = m_db.tableInfo(m_table); // read again: the schema may have changed since
     m_index = m_db.indexInfo(m_table, m_indexName);
     m_keySql.clear();
     if (m_master && m_masterFields.size() > std::max<qsizetype>(1, m_index.columns.size()))
@@ -132,10 +139,12 @@ void Cursor::close()
     m_stickyRowId = 0;
     m_buffer.clear();
     m_bufferLoaded = false;
-    if (m_disableCount == 0) {
-        emit rowsChanged();
-        emit currentChanged();
+    if (displayHeld()) {
+        m_rowsRebuilt = m_pendingNotify = true;
+        return;
     }
+    emit rowsChanged();
+    emit currentChanged();
 }
 
 // ---- rows ---------------------------------------------------------------------
@@ -172,13 +181,16 @@ void Cursor::ensureFresh() const
     if (m_db.generation(m_table) != m_builtGeneration) {
         rebuild(rowId(), true);
         invalidateBuffer(); // another cursor may have changed this very row
-        return;
-    }
-    if (m_master && m_state == State::Browse && masterValues() != m_builtMasterValues) {
+    } else if (m_master && m_state == State::Browse && masterValues() != m_builtMasterValues) {
         m_stickyRowId = 0;
         rebuild(0, false);
         m_bof = true;
+    } else {
+        return;
     }
+    // Rebuilt by a read while the display is held: the views hear of it on resume.
+    if (displayHeld())
+        m_pendingNotify = true;
 }
 
 bool Cursor::predicateActive() const { return m_filtered && bool(m_predicate); }
@@ -316,18 +328,48 @@ void Cursor::invalidateBuffer() const
 
 void Cursor::notifyChanged()
 {
-    if (m_disableCount > 0) {
+    if (displayHeld()) {
         m_pendingNotify = true;
         return;
     }
-    for (Cursor *d : m_details)
+    m_pendingNotify = false;
+    for (Cursor *d : m_details) {
         if (d->isOpen() && d->masterValues() != d->m_builtMasterValues)
             d->masterMoved();
+        else
+            d->deliverHeldNotices();
+    }
     if (m_rowsRebuilt) {
-        m_rowsRebuilt = false;
         emit rowsChanged();
+        m_rowsRebuilt = false; // also when a view's reads rebuilt the rows meanwhile
     }
     emit currentChanged();
+}
+
+bool Cursor::displayHeld() const { return m_disableCount > 0 || (m_master && m_master->displayHeld()); }
+
+void Cursor::deliverHeldNotices()
+{
+    if (m_pendingNotify) {
+        notifyChanged();
+        return;
+    }
+    for (Cursor *d : m_details)
+        d->deliverHeldNotices();
+}
+
+void Cursor::tableChanged(const QString &table)
+{
+    if (!isOpen() || table.compare(m_table, Qt::CaseInsensitive) != 0)
+        return;
+    if (m_builtGeneration == m_db.generation(m_table))
+        return; // already up to date: the change was this cursor's own
+    if (m_state != State::Browse)
+        return; // the buffer holds the user's changes; post or cancel announces
+    // Another cursor (or a script) changed the table: the rows and the current
+    // row's fields may differ. They are read again when a view asks.
+    m_rowsRebuilt = true;
+    notifyChanged();
 }
 
 void Cursor::notifyMoved()
@@ -357,12 +399,8 @@ void Cursor::disableControls() { ++m_disableCount; }
 
 void Cursor::enableControls()
 {
-    if (m_disableCount == 0)
-        return;
-    if (--m_disableCount == 0 && m_pendingNotify) {
-        m_pendingNotify = false;
-        notifyChanged();
-    }
+    if (m_disableCount > 0 && --m_disableCount == 0)
+        deliverHeldNotices();
 }
 
 // ---- order --------------------------------------------------------------------
@@ -553,7 +591,7 @@ QVariantList Cursor::keyOf(qint64 rowId) const
     return key;
 }
 
-int Cursor::compareKeys(const QVariantList &key, const QVariantList &values, int count) const
+int Cursor::compareKeys(const QVariantList &key, const QVariantList &values, int count, bool firstLevelOnly) const
 {
     if (m_index.columns.isEmpty()) {
         const qint64 id = key.value(0).toLongLong(), v = values.value(0).toLongLong();
@@ -562,7 +600,7 @@ int Cursor::compareKeys(const QVariantList &key, const QVariantList &values, int
     for (int i = 0; i < count; ++i) {
         const IndexColumn &c = m_index.columns[i];
         const FieldDef &f = m_info->fields[c.field];
-        int r = compareValues(key.value(i), searchValue(f, values.value(i)), c.caseInsensitive);
+        int r = compareValues(key.value(i), searchValue(f, values.value(i)), c.caseInsensitive, firstLevelOnly);
         if (c.descending)
             r = -r;
         if (r != 0)
@@ -571,12 +609,26 @@ int Cursor::compareKeys(const QVariantList &key, const QVariantList &values, int
     return 0;
 }
 
-int Cursor::compareKeyAt(int position, const QVariantList &values, int count) const
+int Cursor::compareKeyAt(int position, const QVariantList &values, int count, bool firstLevelOnly) const
 {
     const qint64 id = m_rows[size_t(position)];
     if (m_index.columns.isEmpty())
         return compareKeys({id}, values, count);
-    return compareKeys(keyOf(id), values, count);
+    return compareKeys(keyOf(id), values, count, firstLevelOnly);
+}
+
+// The values a search on the index starts from: a text of a case-insensitive
+// column becomes the least text with its letters, so that the search lands on
+// the first row that has them ("PIL" on "Píldora").
+QVariantList Cursor::seekValues(const QVariantList &values) const
+{
+    QVariantList seek = values;
+    for (int i = 0; i < seek.size() && i < m_index.columns.size(); ++i) {
+        const IndexColumn &c = m_index.columns[i];
+        if (c.caseInsensitive && !c.descending && m_info->fields[c.field].isText() && seek[i].isValid())
+            seek[i] = Collation::searchKey(seek[i].toString());
+    }
+    return seek;
 }
 
 static int lowerBound(int count, const std::function<int(int)> &compareAt)
@@ -604,8 +656,9 @@ bool Cursor::findKey(const QVariantList &values)
     if (m_index.columns.isEmpty()) {
         pos = positionOf(values[0].toLongLong());
     } else {
-        const int at = lowerBound(n, [&](int i) { return compareKeyAt(i, values, count); });
-        if (at < n && compareKeyAt(at, values, count) == 0)
+        const QVariantList seek = seekValues(values);
+        const int at = lowerBound(n, [&](int i) { return compareKeyAt(i, seek, count); });
+        if (at < n && compareKeyAt(at, seek, count, true) == 0)
             pos = at;
     }
     if (pos < 0 || !checkBrowseMode())
@@ -622,9 +675,10 @@ void Cursor::findNearest(const QVariantList &values)
     if (n == 0 || values.isEmpty())
         return;
     const int count = int(std::min<qsizetype>(values.size(), std::max<qsizetype>(1, m_index.columns.size())));
-    int at = seekNearest(values, count);
+    const QVariantList seek = seekValues(values);
+    int at = seekNearest(seek, count);
     if (at < 0)
-        at = lowerBound(n, [&](int i) { return compareKeyAt(i, values, count); });
+        at = lowerBound(n, [&](int i) { return compareKeyAt(i, seek, count); });
     if (at >= n)
         at = n - 1;
     if (!checkBrowseMode())
@@ -674,16 +728,27 @@ bool Cursor::locate(const QStringList &fields, const QVariantList &values, Locat
         const FieldDef &def = m_info->fields[f];
         const QVariant v = searchValue(def, values[i]);
         const QString column = quoted(def.name);
-        const QString collate = (options & CaseInsensitive) && def.isText()
-            ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kName)
-            : QString();
+        // Case-insensitive: the letters alone, as the name list's typed search compares them.
+        const bool letters = (options & CaseInsensitive) && def.isText();
+        const QString collate =
+            letters ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kLettersName) : QString();
+        const int next = int(params.size()) + 1;
         if (!v.isValid()) {
             where << column + QStringLiteral(" IS NULL");
         } else if ((options & Partial) && def.isText()) {
-            where << QStringLiteral("substr(%1, 1, length(?%2)) = ?%2%3").arg(column).arg(params.size() + 1).arg(collate);
+            where << QStringLiteral("substr(%1, 1, length(?%2)) = ?%2%3").arg(column, QString::number(next), collate);
             params << v;
+        } else if (letters) {
+            // The texts with these letters lie together in the text indexes' order, from
+            // the least of them up to it followed by the least character: a range that an
+            // index on the field serves, so that a typed synonym is one look-up.
+            const QString least = Collation::searchKey(v.toString());
+            where << QStringLiteral("%1 >= ?%2 COLLATE %4 AND %1 < ?%3 COLLATE %4 AND %1 = ?%5%6")
+                         .arg(column, QString::number(next), QString::number(next + 1), QLatin1String(Collation::kName),
+                              QString::number(next + 2), collate);
+            params << least << least + QChar(1) << v;
         } else {
-            where << column + QStringLiteral(" = ?") + QString::number(params.size() + 1) + collate;
+            where << column + QStringLiteral(" = ?") + QString::number(next);
             params << v;
         }
     }
@@ -797,11 +862,17 @@ void Cursor::refresh()
 
 int Cursor::storedFieldCount() const { return m_info ? int(m_info->fields.size()) : 0; }
 
-int Cursor::fieldIndex(QStringView name) const
+// The table's description: the one the cursor opened with, or the current one while closed.
+const TableInfo &Cursor::info() const
 {
     if (!m_info)
-        m_info = &m_db.tableInfo(m_table);
-    const int stored = m_info->fieldIndex(name);
+        m_info = m_db.tableInfo(m_table);
+    return *m_info;
+}
+
+int Cursor::fieldIndex(QStringView name) const
+{
+    const int stored = info().fieldIndex(name);
     if (stored >= 0)
         return stored;
     const int base = int(m_info->fields.size());
@@ -828,17 +899,13 @@ bool Cursor::hasField(QStringView name) const
 const FieldDef &Cursor::fieldDef(int index) const
 {
     static const FieldDef calculated{QString(), FieldType::Alpha, 0};
-    if (!m_info)
-        m_info = &m_db.tableInfo(m_table);
-    return index < m_info->fields.size() ? m_info->fields[index] : calculated;
+    return index < info().fields.size() ? m_info->fields[index] : calculated;
 }
 
 QStringList Cursor::fieldNames() const
 {
-    if (!m_info)
-        m_info = &m_db.tableInfo(m_table);
     QStringList names;
-    for (const FieldDef &f : m_info->fields)
+    for (const FieldDef &f : info().fields)
         names << f.name;
     for (const CalcField &c : m_calcs)
         names << c.name;
@@ -958,6 +1025,31 @@ Record Cursor::currentRecord() const
     return Record(this, values);
 }
 
+// Puts a row into the record buffer for as long as it lives, then the buffer as it was.
+class Cursor::BufferSwap {
+public:
+    BufferSwap(const Cursor &cursor, QVariantList row)
+        : m_cursor(cursor), m_buffer(std::exchange(cursor.m_buffer, std::move(row))),
+          m_loaded(std::exchange(cursor.m_bufferLoaded, true)),
+          m_graphics(std::exchange(cursor.m_graphicLoaded, std::vector<bool>(cursor.m_info->fields.size(), true)))
+    {
+    }
+    ~BufferSwap()
+    {
+        m_cursor.m_buffer = std::move(m_buffer);
+        m_cursor.m_bufferLoaded = m_loaded;
+        m_cursor.m_graphicLoaded = std::move(m_graphics);
+    }
+    BufferSwap(const BufferSwap &) = delete;
+    BufferSwap &operator=(const BufferSwap &) = delete;
+
+private:
+    const Cursor &m_cursor;
+    QVariantList m_buffer;
+    bool m_loaded;
+    std::vector<bool> m_graphics;
+};
+
 Record Cursor::recordAt(int recNo, const QList<int> &fields) const
 {
     requireOpen();
@@ -983,18 +1075,11 @@ Record Cursor::recordAt(int recNo, const QList<int> &fields) const
     }
     QVariantList values = readRow(m_rows[size_t(recNo - 1)], true, only);
     if (wantsCalc && calcFields) {
-        // Read the row into the buffer's place so that calculated fields see it.
-        const QVariantList savedBuffer = m_buffer;
-        const bool savedLoaded = m_bufferLoaded;
-        const std::vector<bool> savedGraphics = m_graphicLoaded;
-        m_buffer = values;
-        m_bufferLoaded = true;
-        m_graphicLoaded.assign(m_info->fields.size(), true);
+        // The row takes the buffer's place so that calculated fields see it;
+        // the current row's buffer comes back however the handler ends.
+        const BufferSwap swap(*this, values);
         calcFields(const_cast<Cursor &>(*this));
         values = m_buffer;
-        m_buffer = savedBuffer;
-        m_bufferLoaded = savedLoaded;
-        m_graphicLoaded = savedGraphics;
     }
     for (int i = 0; i < m_lookups.size(); ++i)
         values << (fields.isEmpty() || fields.contains(firstLookup + i) ? computeLookup(m_lookups[i], values) : QVariant());
@@ -1078,7 +1163,9 @@ void Cursor::setValue(int field, const QVariant &value)
     m_graphicLoaded[size_t(field)] = true;
     if (calcFields)
         calcFields(*this);
-    if (m_disableCount == 0)
+    if (displayHeld())
+        m_pendingNotify = true;
+    else
         emit recordChanged();
 }
 
@@ -1285,8 +1372,9 @@ void Cursor::remove()
     }
     if (m_stickyRowId == id)
         m_stickyRowId = 0;
-    m_db.touch(m_table);
+    m_db.bumpGeneration(m_table);
     rebuild(0, true);
+    m_db.announceChange(m_table);
     notifyMoved();
 }
 
@@ -1300,8 +1388,9 @@ void Cursor::emptyTable()
         tx.commit();
     }
     m_stickyRowId = 0;
-    m_db.touch(m_table);
+    m_db.bumpGeneration(m_table);
     rebuild(0, false);
+    m_db.announceChange(m_table);
     notifyMoved();
 }
 

@@ -162,9 +162,12 @@ public:
     void setCalcValue(QStringView field, const QVariant &value);
 
 signals:
-    // The set or order of rows changed (open, close, filter, order, link, post, delete).
+    // The set or order of rows changed (open, close, filter, order, link, post,
+    // delete, also by another cursor on the table).
     void rowsChanged();
-    // The current row, or the cursor's state, changed.
+    // The current row, the cursor's state or the current row's fields changed
+    // (also by another cursor's post). While the display is held, notices wait
+    // for the resume.
     void currentChanged();
     // A field of the record being edited was assigned.
     void recordChanged();
@@ -183,8 +186,9 @@ private:
     void notifyChanged();
     void startNew(int position);
     int positionOf(qint64 rowId) const;
-    int compareKeyAt(int position, const QVariantList &values, int count) const;
-    int compareKeys(const QVariantList &key, const QVariantList &values, int count) const;
+    int compareKeyAt(int position, const QVariantList &values, int count, bool firstLevelOnly = false) const;
+    int compareKeys(const QVariantList &key, const QVariantList &values, int count, bool firstLevelOnly = false) const;
+    QVariantList seekValues(const QVariantList &values) const;
     QVariantList keyOf(qint64 rowId) const;
     int seekNearest(const QVariantList &values, int count) const;
     bool predicateActive() const;
@@ -195,16 +199,21 @@ private:
     void attachDetail(Cursor *detail);
     void detachDetail(Cursor *detail);
     void masterMoved();
+    bool displayHeld() const; // by this cursor's suspension or a master's
+    void deliverHeldNotices();
+    void tableChanged(const QString &table);
     QVariant coerce(const FieldDef &field, const QVariant &value) const;
+    const TableInfo &info() const;
 
     struct CalcField {
         QString name;
         int width;
     };
+    class BufferSwap;
 
     Database &m_db;
     QString m_table;
-    mutable const TableInfo *m_info = nullptr;
+    mutable std::shared_ptr<const TableInfo> m_info;
     State m_state = State::Inactive;
 
     QString m_indexName;
@@ -243,7 +252,7 @@ private:
     int m_insertReturnPos = -1;
 
     int m_disableCount = 0;
-    bool m_pendingNotify = false;
+    mutable bool m_pendingNotify = false;
     mutable bool m_rowsRebuilt = false;
 };
 

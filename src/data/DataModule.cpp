@@ -140,7 +140,7 @@ void TDM::TPlanAfterPost(Cursor &cursor)
     if (!cursor.isNull(u"Orden"))
         return;
     cursor.edit();
-    cursor.setValue(u"Orden", cursor.value(cursor.database().tableInfo(cursor.tableName()).rowIdField));
+    cursor.setValue(u"Orden", cursor.value(cursor.database().tableInfo(cursor.tableName())->rowIdField));
     cursor.post();
 }
 
@@ -282,26 +282,41 @@ QString TDM::indexNameFor(const QString &field) { return (QStringLiteral("Por") 
 
 bool TDM::UsarIndice(Cursor &cursor, const QString &field)
 {
-    if (reloj)
-        reloj(true);
+    // The hourglass and the held display end however the call ends.
+    struct Espera {
+        TDM &dm;
+        Cursor &cursor;
+        Espera(TDM &d, Cursor &c) : dm(d), cursor(c)
+        {
+            if (dm.reloj)
+                dm.reloj(true);
+            cursor.disableControls(); // nested: resuming undoes only this call's suspension
+        }
+        ~Espera()
+        {
+            cursor.enableControls();
+            if (dm.reloj)
+                dm.reloj(false);
+        }
+    } espera(*this, cursor);
     const QString index = indexNameFor(field);
     const bool wasOpen = cursor.isOpen();
-    cursor.disableControls(); // nested: resuming undoes only this call's suspension
-    bool ok = true;
     try {
         if (!cursor.hasIndex(index))
             cursor.addIndex(index, field, true);
         cursor.setIndexName(index);
         cursor.open();
-    } catch (const DbError &) {
-        ok = false;
+    } catch (const DbError &e) {
+        // A field the table lacks has no order: false, the cursor as it was. Any
+        // other failure (a lock, a damaged or full file) reaches the caller, so
+        // that it is shown rather than a list in another order.
+        if (e.code() != DbError::Code::UnknownField)
+            throw;
+        return false;
     }
     if (!wasOpen)
         cursor.close();
-    cursor.enableControls();
-    if (reloj)
-        reloj(false);
-    return ok;
+    return true;
 }
 
 } // namespace yb

@@ -92,6 +92,8 @@ public:
     static void TRelPlFormCalcFields(Cursor &cursor);
 
     // Orders a cursor by one field through the index "Por" + field, creating it when missing.
+    // False for a field the table does not have; any other failure of the engine
+    // throws its DbError. Either way the cursor keeps its order, open or closed as before.
     bool UsarIndice(Cursor &cursor, const QString &field);
     static QString indexNameFor(const QString &field);
 

@@ -1,9 +1,11 @@
 #include "data/Database.h"
 
 #include "data/Collation.h"
+#include "data/DamageCheck.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 #include <sqlite3.h>
 
 namespace yb {
@@ -92,6 +94,8 @@ void Statement::bindAll(const QVariantList &values)
 
 bool Statement::step()
 {
+    if (m_db.writesGuarded() && !sqlite3_stmt_readonly(m_stmt))
+        m_db.beforeWrite();
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return true;
@@ -154,6 +158,7 @@ Database::Database(const QString &directory, sqlite3 *db) : m_directory(director
 
 Database::~Database()
 {
+    m_damageCheck.reset(); // stops a check still running
     for (CachedStatement *c : std::as_const(m_statements)) {
         sqlite3_finalize(c->stmt);
         delete c;
@@ -161,10 +166,13 @@ Database::~Database()
     sqlite3_close_v2(m_db);
 }
 
+// A connection is used by one thread only (the search's and the damage check's
+// threads open their own), so it needs no mutex of its own: without one,
+// every call into SQLite is cheaper once the process has a second thread.
 static sqlite3 *openConnection(const QString &path, int flags)
 {
     sqlite3 *db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
         sqlite3_close_v2(db);
@@ -173,21 +181,37 @@ static sqlite3 *openConnection(const QString &path, int flags)
     return db;
 }
 
+// A connection that reads the file and writes nothing, not even the files of
+// the write-ahead log: without a log to read, the file is opened as immutable.
+static sqlite3 *openForReading(const QString &path)
+{
+    if (QFileInfo::exists(path + QStringLiteral("-wal")))
+        return openConnection(path, SQLITE_OPEN_READONLY);
+    const QString uri = QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(path, "/")) +
+                        QStringLiteral("?immutable=1");
+    return openConnection(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+}
+
 static void requireWritable(const QString &directory, const QString &path)
 {
-    const QFileInfo dir(directory);
     const QFileInfo file(path);
+    if (file.exists() && !file.isWritable())
+        throw DbError(DbError::Code::ReadOnly,
+                      QStringLiteral("The database file %1 is read-only. Yerbalia stores notes and changes in it, "
+                                     "so it needs write access to it.")
+                          .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+    const QFileInfo dir(directory);
     if (!dir.isWritable())
         throw DbError(DbError::Code::DirectoryReadOnly,
-                      QStringLiteral("The data directory %1 cannot be written. Yerbalia stores notes and "
-                                     "changes there, so it needs write access to it.")
+                      QStringLiteral("The data directory %1 cannot be written. Yerbalia keeps the database's "
+                                     "journal there, so it needs write access to it.")
                           .arg(QDir::toNativeSeparators(dir.absoluteFilePath())));
     if (file.exists() && !file.isWritable())
         throw DbError(DbError::Code::ReadOnly, QStringLiteral("The database file %1 is read-only.")
                                                    .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
 }
 
-std::unique_ptr<Database> Database::open(const QString &directory)
+std::unique_ptr<Database> Database::open(const QString &directory, Access access)
 {
     const QString path = filePathIn(directory);
     if (!QFileInfo(path).isFile())
@@ -196,22 +220,41 @@ std::unique_ptr<Database> Database::open(const QString &directory)
                                      "\"yerbalia-db init --sample %1\".")
                           .arg(QDir::toNativeSeparators(QFileInfo(directory).absoluteFilePath()),
                                QString::fromLatin1(kFileName)));
-    requireWritable(directory, path);
+    const bool readOnly = access == Access::ReadOnly;
+    if (!readOnly)
+        requireWritable(directory, path);
 
-    std::unique_ptr<Database> db(new Database(directory, openConnection(path, SQLITE_OPEN_READWRITE)));
+    std::unique_ptr<Database> db(
+        new Database(directory, readOnly ? openForReading(path) : openConnection(path, SQLITE_OPEN_READWRITE)));
+    db->m_readOnly = readOnly;
+    db->configure();
     // Read before anything is written: a file that is not ours stays as it is.
     const qint64 applicationId = [&] {
         Statement id(*db, QStringLiteral("PRAGMA application_id"));
         return id.step() ? id.int64(0) : 0;
     }();
-    if (applicationId != Schema::kApplicationId)
+    if (applicationId != Schema::kApplicationId || !db->hasTable(QStringLiteral("Plantas")))
         throw DbError(DbError::Code::NotADatabase,
                       QStringLiteral("%1 is not a Yerbalia database.").arg(QDir::toNativeSeparators(path)));
-    db->configure();
-    if (!db->hasTable(QStringLiteral("Plantas")))
-        throw DbError(DbError::Code::NotADatabase,
-                      QStringLiteral("%1 is not a Yerbalia database.").arg(QDir::toNativeSeparators(path)));
+    const int version = [&] {
+        Statement v(*db, QStringLiteral("PRAGMA user_version"));
+        return v.step() ? int(v.int64(0)) : 0;
+    }();
+    if (readOnly) {
+        // Its text indexes are read in the order they were built with.
+        Collation::registerOn(db->m_db, Schema::collationVersion(version));
+        return db;
+    }
+    db->requireWriteLock();
     db->createWorkingTables();
+    // From here on every write first waits for the check of the file.
+    db->m_walPending = [&] {
+        Statement mode(*db, QStringLiteral("PRAGMA journal_mode"));
+        return !(mode.step() && mode.text(0).compare(u"wal", Qt::CaseInsensitive) == 0);
+    }();
+    db->m_damageCheck = std::make_unique<DamageCheck>(path);
+    if (Schema::collationVersion(version) < Collation::kVersion)
+        db->rebuildTextIndexes();
     return db;
 }
 
@@ -222,12 +265,14 @@ std::unique_ptr<Database> Database::create(const QString &directory)
         throw DbError(DbError::Code::AlreadyExists,
                       QStringLiteral("%1 already exists; it is left as it is.").arg(QDir::toNativeSeparators(path)));
     if (!QDir().mkpath(directory))
-        throw DbError(DbError::Code::ReadOnly,
+        throw DbError(DbError::Code::DirectoryReadOnly,
                       QStringLiteral("Cannot create the directory %1.").arg(QDir::toNativeSeparators(directory)));
     requireWritable(directory, path);
 
     std::unique_ptr<Database> db(
         new Database(directory, openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)));
+    db->configure();
+    db->exec(QStringLiteral("PRAGMA journal_mode = WAL"));
     db->createSchema();
     return db;
 }
@@ -236,6 +281,7 @@ std::unique_ptr<Database> Database::createInMemory()
 {
     std::unique_ptr<Database> db(new Database(QString(), openConnection(QStringLiteral(":memory:"),
                                                                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)));
+    db->configure();
     db->createSchema();
     return db;
 }
@@ -243,7 +289,6 @@ std::unique_ptr<Database> Database::createInMemory()
 void Database::createSchema()
 {
     Database *db = this;
-    db->configure();
     {
         Transaction tx(*db);
         for (const TableDef &t : Schema::tables()) {
@@ -265,17 +310,61 @@ void Database::createSchema()
     db->createWorkingTables();
 }
 
+// Settings of the connection only: nothing here writes to the file.
 void Database::configure()
 {
     Collation::registerOn(m_db);
-    sqlite3_busy_timeout(m_db, 5000);
+    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
     sqlite3_extended_result_codes(m_db, 1);
-    exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-    exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     // Reading through a memory map halves the time of walks over large rows.
     exec(QStringLiteral("PRAGMA mmap_size = 268435456"));
     exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    if (!m_readOnly)
+        exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     loadTableNames();
+}
+
+// Another program in the middle of a write keeps the database locked: that is
+// said at once, not at the first note the user types.
+void Database::requireWriteLock()
+{
+    exec(QStringLiteral("BEGIN IMMEDIATE"));
+    exec(QStringLiteral("ROLLBACK"));
+}
+
+// Text indexes built in an older order are built again, once: the file then
+// records the version of its order.
+void Database::rebuildTextIndexes()
+{
+    Transaction tx(*this);
+    exec(QStringLiteral("REINDEX %1").arg(QLatin1String(Collation::kName)));
+    exec(QStringLiteral("PRAGMA user_version = %1").arg(Schema::kVersion));
+    tx.commit();
+}
+
+void Database::beforeWrite()
+{
+    if (m_damage)
+        throw *m_damage;
+    if (m_damageCheck) {
+        const DamageCheck::Result result = m_damageCheck->result();
+        m_damageCheck.reset();
+        if (!result.problems.isEmpty()) {
+            m_damage = DbError(DbError::Code::Corrupt,
+                               QStringLiteral("The database %1 is damaged (%2). Nothing was written to it; restore it "
+                                              "from a copy.")
+                                   .arg(QDir::toNativeSeparators(filePath()), result.problems.first()));
+            throw *m_damage;
+        }
+        if (result.rc != SQLITE_OK) {
+            m_damageCheck = std::make_unique<DamageCheck>(filePath()); // checked again before the next write
+            throw errorFor(result.rc, result.error, QStringLiteral("checking the file before writing"));
+        }
+    }
+    if (m_walPending && sqlite3_get_autocommit(m_db)) {
+        m_walPending = false;
+        exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    }
 }
 
 void Database::createWorkingTables()
@@ -306,18 +395,24 @@ void Database::loadTableNames()
 
 void Database::fail(int rc, const QString &context) const
 {
-    const QString why = QString::fromUtf8(sqlite3_errmsg(m_db));
+    throw errorFor(rc, QString::fromUtf8(sqlite3_errmsg(m_db)), context);
+}
+
+DbError Database::errorFor(int rc, const QString &why, const QString &context) const
+{
     const DbError::Code code = codeFor(rc);
+    const QString file = QDir::toNativeSeparators(filePath());
     switch (code) {
-    case DbError::Code::NotADatabase:
-        throw DbError(code, QStringLiteral("%1 is not a Yerbalia database.").arg(QDir::toNativeSeparators(filePath())));
+    case DbError::Code::NotADatabase: return DbError(code, QStringLiteral("%1 is not a Yerbalia database.").arg(file));
     case DbError::Code::Corrupt:
-        throw DbError(code, QStringLiteral("The database %1 is damaged (%2). Restore it from a copy.")
-                                .arg(QDir::toNativeSeparators(filePath()), why));
+        return DbError(code, QStringLiteral("The database %1 is damaged (%2). Restore it from a copy.").arg(file, why));
     case DbError::Code::ReadOnly:
-        throw DbError(code, QStringLiteral("The database %1 cannot be written: %2")
-                                .arg(QDir::toNativeSeparators(filePath()), why));
-    default: throw DbError(code, QStringLiteral("%1 (%2)").arg(why, context));
+        return DbError(code, QStringLiteral("The database %1 cannot be written: %2").arg(file, why));
+    case DbError::Code::Busy:
+        return DbError(code, QStringLiteral("The database %1 is in use by another program, which keeps it locked. "
+                                            "Close that program, or wait until it has finished, and try again.")
+                                 .arg(file));
+    default: return DbError(code, QStringLiteral("%1 (%2)").arg(why, context));
     }
 }
 
@@ -351,11 +446,26 @@ sqlite3_stmt *Database::acquire(const QString &sql, bool *&busy)
 
 void Database::exec(const QString &sql)
 {
-    char *error = nullptr;
-    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error);
-    sqlite3_free(error);
-    if (rc != SQLITE_OK)
-        fail(rc, sql.left(200));
+    const QByteArray utf8 = sql.toUtf8();
+    const char *next = utf8.constData();
+    const char *const end = next + utf8.size();
+    while (next < end) {
+        sqlite3_stmt *raw = nullptr;
+        const char *tail = nullptr;
+        int rc = sqlite3_prepare_v2(m_db, next, int(end - next), &raw, &tail);
+        if (rc != SQLITE_OK)
+            fail(rc, sql.left(200));
+        next = tail;
+        if (!raw)
+            continue; // a comment or white space
+        const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> stmt(raw, &sqlite3_finalize);
+        if (writesGuarded() && !sqlite3_stmt_readonly(raw))
+            beforeWrite();
+        while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE)
+            fail(rc, sql.left(200));
+    }
 }
 
 void Database::runScript(const QString &sql)
@@ -411,34 +521,40 @@ bool Database::hasTable(const QString &name)
     }
 }
 
-const TableInfo &Database::tableInfo(const QString &table)
+std::shared_ptr<const TableInfo> Database::tableInfo(const QString &table)
 {
     const QString name = resolveTable(table);
-    auto it = m_tableInfo.find(name);
-    if (it != m_tableInfo.end())
-        return *it;
-    TableInfo info;
-    info.name = name;
+    if (auto found = m_tableInfo.value(name))
+        return found;
+    auto info = std::make_shared<TableInfo>();
+    info->name = name;
     Statement s(*this, QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?)"));
     s.bind(1, name);
     while (s.step()) {
         FieldDef f = Schema::fieldFromDeclared(s.text(0), s.text(1), s.int64(2) != 0);
         if (f.type == FieldType::AutoInc)
-            info.rowIdField = f.name;
-        info.fields << f;
+            info->rowIdField = f.name;
+        info->fields << f;
     }
     // Fields in their declared order, whatever order the file stores them in.
     if (const TableDef *def = Schema::find(name)) {
+        for (const FieldDef &f : def->fields)
+            if (info->fieldIndex(f.name) < 0)
+                throw DbError(DbError::Code::MissingColumn,
+                              QStringLiteral("The table %1 of the database %2 has no column %3. The file is damaged "
+                                             "or was changed by another program; restore it from a copy.")
+                                  .arg(name, QDir::toNativeSeparators(filePath()), f.name));
         const auto rank = [def](const FieldDef &f) {
             for (int i = 0; i < def->fields.size(); ++i)
                 if (def->fields[i].name.compare(f.name, Qt::CaseInsensitive) == 0)
                     return i;
             return int(def->fields.size()); // a column the schema does not know goes last
         };
-        std::stable_sort(info.fields.begin(), info.fields.end(),
+        std::stable_sort(info->fields.begin(), info->fields.end(),
                          [&](const FieldDef &a, const FieldDef &b) { return rank(a) < rank(b); });
     }
-    return *m_tableInfo.insert(name, info);
+    m_tableInfo.insert(name, info);
+    return info;
 }
 
 bool Database::hasIndex(const QString &table, const QString &index)
@@ -455,7 +571,8 @@ bool Database::hasIndex(const QString &table, const QString &index)
 
 IndexInfo Database::indexInfo(const QString &table, const QString &index)
 {
-    const TableInfo &info = tableInfo(table);
+    const auto described = tableInfo(table);
+    const TableInfo &info = *described;
     IndexInfo result;
     result.name = index;
     QString physical = Schema::physicalIndexName(info.name, index);
@@ -491,7 +608,8 @@ IndexInfo Database::indexInfo(const QString &table, const QString &index)
 
 void Database::createIndex(const QString &table, const QString &index, const QString &field, bool caseInsensitive)
 {
-    const TableInfo &info = tableInfo(table);
+    const auto described = tableInfo(table);
+    const TableInfo &info = *described;
     const int f = info.fieldIndex(field);
     if (f < 0)
         throw DbError(DbError::Code::UnknownField, QStringLiteral("The table %1 has no field %2.").arg(info.name, field));
@@ -511,7 +629,13 @@ void Database::touchAll()
 
 // ---- Transaction --------------------------------------------------------------
 
-Database::Transaction::Transaction(Database &db) : m_db(db) { m_db.exec(QStringLiteral("SAVEPOINT yb")); }
+Database::Transaction::Transaction(Database &db) : m_db(db)
+{
+    // Before the transaction opens: the journal can change to WAL only outside one.
+    if (m_db.writesGuarded())
+        m_db.beforeWrite();
+    m_db.exec(QStringLiteral("SAVEPOINT yb"));
+}
 
 Database::Transaction::~Transaction()
 {

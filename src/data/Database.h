@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariant>
 #include <memory>
+#include <optional>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -15,6 +16,7 @@ struct sqlite3_stmt;
 namespace yb {
 
 class Database;
+class DamageCheck;
 
 // A prepared statement borrowed from the connection's cache; reset when it goes.
 class Statement {
@@ -75,9 +77,20 @@ class Database : public QObject {
     Q_OBJECT
 public:
     static constexpr const char *kFileName = "Yerbalia.sqlite3";
+    // How long a statement waits for another program's lock before the
+    // database is reported in use.
+    static constexpr int kBusyTimeoutMs = 2000;
+
+    // ReadOnly opens the file for looking only: no journal change, no working
+    // tables, nothing written, not even the files of the write-ahead log.
+    enum class Access { ReadWrite, ReadOnly };
 
     // Opens the database of a data directory; throws DbError with a clear message.
-    static std::unique_ptr<Database> open(const QString &directory);
+    // Read-write, it fails at once when another program holds the database locked
+    // (DbError::Busy, after kBusyTimeoutMs); its first write waits for the check
+    // for damage that starts in the background here, and a damaged file is
+    // never written (DbError::Corrupt).
+    static std::unique_ptr<Database> open(const QString &directory, Access access = Access::ReadWrite);
     // Creates a new empty database there; refuses to overwrite one.
     static std::unique_ptr<Database> create(const QString &directory);
     // An empty database in memory, with every table: stands in while a data
@@ -90,11 +103,13 @@ public:
     QString directory() const { return m_directory; }
     QString filePath() const { return filePathIn(m_directory); }
     sqlite3 *handle() const { return m_db; }
+    bool isReadOnly() const { return m_readOnly; }
 
     // The table password is kept for importers of protected tables; SQLite has none.
     void setPassword(const QString &password) { m_password = password; }
     QString password() const { return m_password; }
 
+    // Runs one or more SQL statements.
     void exec(const QString &sql);
     // Runs a whole SQL script in one transaction; nothing is kept when it fails.
     void runScript(const QString &sql);
@@ -104,7 +119,9 @@ public:
     // Case-insensitive name resolution: "USOS.DB", "English\\Glossary.DB" -> "Usos", "Glossary".
     QString resolveTable(const QString &name);
     bool hasTable(const QString &name);
-    const TableInfo &tableInfo(const QString &table);
+    // How a table is laid out. Shared: a cursor keeps the description it opened
+    // with even when a script changes the schema and the descriptions are read again.
+    std::shared_ptr<const TableInfo> tableInfo(const QString &table);
 
     // Indexes: "" is the primary order (the key).
     bool hasIndex(const QString &table, const QString &index);
@@ -133,6 +150,8 @@ public:
 
     // Turns the connection's last error into a DbError with context.
     [[noreturn]] void fail(int rc, const QString &context) const;
+    // The DbError for an SQLite result code and its reason in words.
+    DbError errorFor(int rc, const QString &why, const QString &context) const;
 
 signals:
     void tableChanged(const QString &table);
@@ -141,6 +160,12 @@ private:
     friend class Statement;
     Database(const QString &directory, sqlite3 *db);
     void configure();
+    void requireWriteLock();
+    void rebuildTextIndexes();
+    // Runs before any statement that may change the file: waits for the damage
+    // check, refuses a damaged file, turns the journal to WAL.
+    bool writesGuarded() const { return m_damageCheck || m_damage || m_walPending; }
+    void beforeWrite();
     void createSchema();
     void createWorkingTables();
     void loadTableNames();
@@ -153,10 +178,14 @@ private:
 
     QString m_directory;
     sqlite3 *m_db = nullptr;
+    bool m_readOnly = false;
+    std::unique_ptr<DamageCheck> m_damageCheck; // pending until the first write
+    std::optional<DbError> m_damage;            // found damage: every write is refused
+    bool m_walPending = false;                  // the journal turns to WAL at the first write
     QString m_password;
     QHash<QString, CachedStatement *> m_statements;
     QHash<QString, QString> m_tableNames; // lower-case name -> name
-    QHash<QString, TableInfo> m_tableInfo;
+    QHash<QString, std::shared_ptr<const TableInfo>> m_tableInfo;
     QHash<QString, quint64> m_generations;
     quint64 m_allGeneration = 0;
 };

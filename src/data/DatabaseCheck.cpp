@@ -33,10 +33,22 @@ QStringList checkDatabase(Database &db)
     QStringList problems = db.integrityProblems();
     if (!problems.isEmpty())
         return problems;
+    // Every table with every column: the checks below read them.
+    for (const TableDef &t : Schema::tables()) {
+        if (t.working)
+            continue;
+        try {
+            db.tableInfo(t.name);
+        } catch (const DbError &e) {
+            problems << e.message();
+        }
+    }
+    if (!problems.isEmpty())
+        return problems;
 
     for (const char *name : {"Plantas", "Usos", "Sintomas", "Componen"}) {
         const QLatin1String table(name);
-        collect(db, QStringLiteral("SELECT Clave FROM \"%1\" WHERE Orden IS NULL").arg(table),
+        collect(db, QStringLiteral("SELECT Clave FROM %1 WHERE Orden IS NULL").arg(Schema::quoted(table)),
                 [&](const Statement &s) { return QStringLiteral("%1: row %2 has no Orden").arg(table, s.text(0)); },
                 problems);
     }
@@ -53,9 +65,9 @@ QStringList checkDatabase(Database &db)
     };
     for (const LinkCheck &l : links) {
         // Links to rows that were deleted are allowed (nothing cascades); only mismatches count.
-        const QString sql = QStringLiteral("SELECT l.%2, l.%3, t.Orden FROM \"%1\" l JOIN \"%4\" t ON t.Clave = l.%2 "
+        const QString sql = QStringLiteral("SELECT l.%2, l.%3, t.Orden FROM %1 l JOIN %4 t ON t.Clave = l.%2 "
                                            "WHERE l.%3 IS NOT t.Orden")
-                                .arg(l.table, l.keyField, l.orderField, l.target);
+                                .arg(Schema::quoted(l.table), l.keyField, l.orderField, Schema::quoted(l.target));
         collect(db, sql,
                 [&](const Statement &s) {
                     return QStringLiteral("%1: the link to %2 %3 has %4 = %5, but that row's Orden is %6")

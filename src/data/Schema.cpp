@@ -83,9 +83,14 @@ QList<TableDef> buildTables()
     return t;
 }
 
-QString quoted(const QString &identifier) { return u'"' + identifier + u'"'; }
-
 } // namespace
+
+QString quoted(const QString &identifier)
+{
+    QString q = identifier;
+    q.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + q + u'"';
+}
 
 const QList<TableDef> &tables()
 {

@@ -49,12 +49,20 @@ struct TableDef {
 // The logical schema of the herbal database and how it maps to SQLite.
 namespace Schema {
 
-inline constexpr int kVersion = 1;
+// The version of a file's layout, kept in PRAGMA user_version. Version 2: text
+// indexes in the order of Collation version 2; a file of version 1 has them in
+// the order of version 1 and is rebuilt once when opened for writing.
+inline constexpr int kVersion = 2;
+constexpr int collationVersion(int fileVersion) { return fileVersion >= 2 ? 2 : 1; }
 inline constexpr int kApplicationId = 0x5942524C; // "YBRL"
 inline constexpr const char *kKeyIndexName = "#key";
 
 const QList<TableDef> &tables();
 const TableDef *find(QStringView table);
+
+// An identifier for SQL text: in double quotes, an embedded quote doubled.
+// Every name read from the file (tables, columns, indexes) goes through it.
+QString quoted(const QString &identifier);
 
 // SQLite names of a table's index: "<Table>.<Index>".
 QString physicalIndexName(const QString &table, const QString &index);

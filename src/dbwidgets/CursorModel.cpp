@@ -52,14 +52,11 @@ void CursorModel::setColumns(const QList<Column> &columns)
     reload();
 }
 
+// The cursor announces changes of its own table; lookup columns read other tables.
 void CursorModel::tableChanged(const QString &table)
 {
-    if (!m_cursor)
-        return;
-    if (table.compare(m_cursor->tableName(), Qt::CaseInsensitive) == 0) {
-        reload();
-    } else if (m_lookupTables.contains(table, Qt::CaseInsensitive) && m_rowCount > 0 && !m_columns.isEmpty()) {
-        // A table the lookup columns read from: same rows, other texts.
+    if (m_cursor && m_lookupTables.contains(table, Qt::CaseInsensitive) && m_rowCount > 0 && !m_columns.isEmpty()) {
+        // Same rows, other texts.
         m_cache.clear();
         emit dataChanged(index(0, 0), index(m_rowCount - 1, int(m_columns.size()) - 1));
     }

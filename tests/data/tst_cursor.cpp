@@ -1,4 +1,5 @@
 // The table cursor: order, navigation, searching, links, filters, changes, events.
+#include "data/DatabaseCheck.h"
 #include "support/Fixture.h"
 
 #include <QSignalSpy>
@@ -12,7 +13,7 @@ class TestCursor : public QObject {
     Q_OBJECT
 
     // Herbs in key order: 1 Gan Cao, 2 bai zhu, 3 Ren Shen, 4 Ai Ye, 5 Gui Zhi Tang (formula).
-    void addHerbs(TempDatabase &db)
+    static void addHerbs(TempDatabase &db)
     {
         db.herb("Gan Cao", "Radix Glycyrrhizae");
         db.herb("bai zhu", "Rhizoma Atractylodis");
@@ -20,6 +21,23 @@ class TestCursor : public QObject {
         db.herb("Ai Ye", "Folium Artemisiae");
         db.herb("Gui Zhi Tang", QString(), true);
     }
+
+    // The herbs with one action linked to bai zhu, and a cursor on the links
+    // that follows the herbs (both closed).
+    struct LinkedAction {
+        TempDatabase db;
+        Cursor plan{*db, "Plantas"};
+        Cursor rel{*db, "Rel"};
+
+        LinkedAction()
+        {
+            addHerbs(db);
+            db.action("a");
+            db.link(2, 1);
+            rel.setIndexName("PorOPlanta");
+            rel.setMasterLink(&plan, {"Orden"});
+        }
+    };
 
     // Result rows of a repertorization: herb key and count.
     static void addCounts(Cursor &rep, std::initializer_list<std::pair<int, int>> rows)
@@ -90,6 +108,47 @@ private slots:
         c.open();
         c.findNearest({typed});
         QCOMPARE(c.asString(u"PinYin"), lands);
+    }
+
+    void typedSearchFindsAccentedNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("lands");
+        QTest::addColumn<bool>("begins");   // a row begins with the typed letters
+        QTest::addColumn<bool>("wholeName"); // a row has exactly those letters
+        QTest::newRow("accent ignored") << "PIL" << "Píldora" << true << false;
+        QTest::newRow("whole name") << "PILDORA" << "Píldora" << true << true;
+        QTest::newRow("before the accented one") << "PI" << "Pieza" << true << false;
+        QTest::newRow("n before ñ") << "PIN" << "Pino" << true << false;
+        QTest::newRow("ñ") << "PIÑ" << "Piña" << true << false;
+        QTest::newRow("after every pi") << "PIO" << "Poria" << false << false;
+    }
+
+    void typedSearchFindsAccentedNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, lands);
+        QFETCH(bool, begins);
+        QFETCH(bool, wholeName);
+        TempDatabase db;
+        for (const char *name : {"Poria", "Piña", "Píldora", "Pino", "Pieza"})
+            db.herb(name);
+        Cursor c(*db, "Plantas");
+        c.addIndex("PorPinYin", "PinYin");
+        c.setIndexName("PorPinYin");
+        c.open();
+        c.findNearest({typed});
+        QCOMPARE(c.asString(u"PinYin"), lands);
+        // Locating and finding by key compare the letters the same way.
+        c.last();
+        QCOMPARE(c.locate({"PinYin"}, {typed}, Cursor::CaseInsensitive | Cursor::Partial), begins);
+        QCOMPARE(c.asString(u"PinYin"), begins ? lands : QString("Poria"));
+        c.last();
+        QCOMPARE(c.findKey({typed}), wholeName);
+        QCOMPARE(c.asString(u"PinYin"), wholeName ? lands : QString("Poria"));
+        c.last();
+        QCOMPARE(c.locate({"PinYin"}, {typed}, Cursor::CaseInsensitive), wholeName);
+        QCOMPARE(c.asString(u"PinYin"), wholeName ? lands : QString("Poria"));
     }
 
     void findNearestHonoursFilterLinkAndDirection()
@@ -182,6 +241,8 @@ private slots:
         QTest::newRow("exact") << "Ren Shen" << 0 << "Ren Shen";
         QTest::newRow("exact wrong case") << "REN SHEN" << 0 << "";
         QTest::newRow("case-insensitive") << "REN SHEN" << int(Cursor::CaseInsensitive) << "Ren Shen";
+        QTest::newRow("case-insensitive ignores accents") << "rén shen" << int(Cursor::CaseInsensitive) << "Ren Shen";
+        QTest::newRow("case-insensitive, a prefix only") << "REN" << int(Cursor::CaseInsensitive) << "";
         QTest::newRow("partial") << "Gu" << int(Cursor::Partial) << "Gui Zhi Tang";
         QTest::newRow("partial, case-insensitive") << "BAI" << int(Cursor::Partial | Cursor::CaseInsensitive) << "bai zhu";
         QTest::newRow("partial without the flag") << "Gu" << 0 << "";
@@ -250,14 +311,8 @@ private slots:
 
     void detailRefreshesBeforeTheMastersAfterScroll()
     {
-        TempDatabase db;
-        addHerbs(db);
-        db.action("a");
-        db.link(2, 1);
-        Cursor plan(*db, "Plantas");
-        Cursor rel(*db, "Rel");
-        rel.setIndexName("PorOPlanta");
-        rel.setMasterLink(&plan, {"Orden"});
+        LinkedAction linked;
+        Cursor &plan = linked.plan, &rel = linked.rel;
         QList<int> seen;
         plan.afterScroll = [&](Cursor &) { seen << rel.recordCount(); };
         rel.open();
@@ -269,14 +324,8 @@ private slots:
 
     void suspendedDisplayHoldsDetailsUntilResumed()
     {
-        TempDatabase db;
-        addHerbs(db);
-        db.action("a");
-        db.link(2, 1);
-        Cursor plan(*db, "Plantas");
-        Cursor rel(*db, "Rel");
-        rel.setIndexName("PorOPlanta");
-        rel.setMasterLink(&plan, {"Orden"});
+        LinkedAction linked;
+        Cursor &plan = linked.plan, &rel = linked.rel;
         plan.open();
         rel.open();
         QSignalSpy relChanged(&rel, &Cursor::rowsChanged);
@@ -620,6 +669,153 @@ private slots:
         c.setFiltered(true);
         QCOMPARE(scrolls, 4);
         QCOMPARE(c.asString(u"PinYin"), QString("Gui Zhi Tang"));
+    }
+
+    void readingADetailWhileItsMasterIsHeldIsAnnouncedOnResume()
+    {
+        // The refresh reads a detail's count while the master's display is
+        // held; the grid on that detail must still hear of its new rows.
+        LinkedAction linked;
+        Cursor &plan = linked.plan, &rel = linked.rel;
+        plan.open();
+        rel.open();
+        QCOMPARE(rel.recordCount(), 0);
+        QSignalSpy relRows(&rel, &Cursor::rowsChanged);
+        plan.disableControls();
+        plan.next();
+        QCOMPARE(rel.recordCount(), 1); // rebuilt by a read while held
+        QCOMPARE(relRows.count(), 0);
+        plan.enableControls();
+        QCOMPARE(relRows.count(), 1);
+        QCOMPARE(rel.asInt(u"KUso"), 1);
+    }
+
+    void aPostIsAnnouncedToTheOtherCursorsOfTheTable()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        Cursor writer(*db, "Plantas"), viewer(*db, "Plantas");
+        writer.open();
+        viewer.open();
+        viewer.findKey({3});
+        QSignalSpy current(&viewer, &Cursor::currentChanged);
+        QSignalSpy rows(&viewer, &Cursor::rowsChanged);
+        QSignalSpy writerRows(&writer, &Cursor::rowsChanged);
+        writer.findKey({3});
+        writer.edit();
+        writer.setValue(u"PinYin", "Ren Shen Xu");
+        writer.post();
+        QCOMPARE(current.count(), 1);
+        QCOMPARE(rows.count(), 1);
+        QCOMPARE(writerRows.count(), 0); // the writer's own order did not change
+        QCOMPARE(viewer.asString(u"PinYin"), QString("Ren Shen Xu"));
+        // While the viewer's display is held, the notice waits for the resume.
+        viewer.disableControls();
+        writer.edit();
+        writer.setValue(u"PinYin", "Ren Shen");
+        writer.post();
+        QCOMPARE(current.count(), 1);
+        viewer.enableControls();
+        QCOMPARE(current.count(), 2);
+        QCOMPARE(viewer.asString(u"PinYin"), QString("Ren Shen"));
+        // A row deleted elsewhere is announced too.
+        writer.remove();
+        QCOMPARE(rows.count(), 3);
+        QCOMPARE(viewer.recordCount(), 4);
+    }
+
+    void recordAtRestoresTheCurrentRowWhenCalcFieldsThrows()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        Cursor c(*db, "Plantas");
+        c.addCalcField("Mayusculas", 50);
+        c.calcFields = [](Cursor &cur) {
+            if (cur.asString(u"PinYin") == "Ren Shen")
+                throw DbError(DbError::Code::General, "calc failed");
+            cur.setCalcValue(u"Mayusculas", cur.asString(u"PinYin").toUpper());
+        };
+        c.open();
+        QCOMPARE(c.asString(u"Mayusculas"), QString("GAN CAO"));
+        QVERIFY_THROWS_EXCEPTION(DbError, c.recordAt(3));
+        QCOMPARE(c.asString(u"PinYin"), QString("Gan Cao"));
+        QCOMPARE(c.asString(u"Mayusculas"), QString("GAN CAO"));
+        QCOMPARE(c.recordAt(2).asString(u"Mayusculas"), QString("BAI ZHU"));
+        QCOMPARE(c.asString(u"PinYin"), QString("Gan Cao"));
+    }
+
+    void tableDescriptionsOutliveAScript()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        Cursor c(*db, "Plantas");
+        c.open();
+        QVERIFY(c.findKey({3}));
+        db->runScript("INSERT INTO Usos (Nom) VALUES ('Tonifica')"); // the schema may have changed
+        for (const TableDef &t : Schema::tables())
+            db->tableInfo(t.name); // descriptions read again
+        QCOMPARE(c.asString(u"PinYin"), QString("Ren Shen"));
+        c.edit();
+        c.setValue(u"Nom0", "Radix et Rhizoma Ginseng");
+        QVERIFY(c.post());
+        QCOMPARE(c.fieldNames().size(), Schema::find(u"Plantas")->fields.size());
+        Cursor usos(*db, "Usos");
+        usos.open();
+        QCOMPARE(usos.asString(u"Nom"), QString("Tonifica"));
+    }
+
+    void aMissingColumnIsNamed()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        db->exec("ALTER TABLE Plantas DROP COLUMN Nom5");
+        auto reopened = Database::open(db.path());
+        Cursor c(*reopened, "Plantas");
+        try {
+            c.open();
+            QFAIL("a table without one of its columns opened");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::MissingColumn);
+            QVERIFY2(e.message().contains("Plantas") && e.message().contains("Nom5"), qPrintable(e.message()));
+        }
+        QVERIFY(!c.isOpen());
+        QVERIFY(checkDatabase(*reopened).join(u'\n').contains("Nom5"));
+    }
+
+    void identifiersWithQuotesAreQuoted()
+    {
+        TempDatabase db;
+        addHerbs(db);
+        db->exec("ALTER TABLE Plantas ADD COLUMN \"Nota \"\"x\"\"\" ALPHA_TEXT(20)");
+        db->exec("CREATE TABLE \"Tabla\"\"Rara\" (\"Clave\" INTEGER PRIMARY KEY AUTOINCREMENT, \"N\"\"om\" ALPHA_TEXT(10))");
+        auto reopened = Database::open(db.path());
+        const QString field = "Nota \"x\"";
+        Cursor c(*reopened, "Plantas");
+        c.open();
+        for (const char *text : {"b", "c", "a", "e", "d"}) {
+            c.edit();
+            c.setValue(field, text);
+            QVERIFY(c.post());
+            c.next();
+        }
+        c.addIndex("Por" + field, field);
+        c.setIndexName("Por" + field);
+        QCOMPARE(column(c, field), QStringList({"a", "b", "c", "d", "e"}));
+        QVERIFY(c.locate({field}, {"C"}, Cursor::CaseInsensitive));
+        QCOMPARE(c.asString(u"PinYin"), QString("bai zhu"));
+        c.findNearest({"D"});
+        QCOMPARE(c.asString(field), QString("d"));
+
+        Cursor rara(*reopened, "Tabla\"Rara");
+        rara.open();
+        rara.append();
+        rara.setValue(u"N\"om", "uno");
+        QVERIFY(rara.post());
+        rara.addIndex("PorN\"om", "N\"om");
+        rara.setIndexName("PorN\"om");
+        QCOMPARE(column(rara, "N\"om"), QStringList({"uno"}));
+        rara.remove();
+        QCOMPARE(rara.recordCount(), 0);
     }
 
     void descendingIndexAndEmptying()

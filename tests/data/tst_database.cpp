@@ -1,15 +1,23 @@
 // The database file: creation, opening, bad input, schema, storage rules.
 #include "data/Collation.h"
 #include "data/DatabaseCheck.h"
+#include "support/Faults.h"
 #include "support/Fixture.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sqlite3.h>
 #include <unistd.h>
 
 using namespace yb;
+using yb::test::fileBytes;
+using yb::test::OtherProgram;
 using yb::test::TempDatabase;
+using yb::test::walIsEmpty;
 
 namespace {
 
@@ -21,6 +29,19 @@ DbError::Code openError(const QString &dir)
         return e.code();
     }
     return DbError::Code::General;
+}
+
+int sign(int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
+
+// The order of a few texts in an index of the file, read by a cursor.
+QStringList indexOrder(Database &db)
+{
+    Cursor c(db, "Plantas");
+    if (!c.hasIndex("PorPinYin"))
+        c.addIndex("PorPinYin", "PinYin");
+    c.setIndexName("PorPinYin");
+    c.open();
+    return yb::test::column(c, "PinYin");
 }
 
 } // namespace
@@ -37,7 +58,8 @@ private slots:
         auto db = Database::open(dir.path());
         for (const TableDef &t : Schema::tables()) {
             QVERIFY2(db->hasTable(t.name), qPrintable(t.name));
-            const TableInfo &info = db->tableInfo(t.name);
+            const auto described = db->tableInfo(t.name);
+            const TableInfo &info = *described;
             QCOMPARE(info.fields.size(), t.fields.size());
             for (int i = 0; i < t.fields.size(); ++i) {
                 QCOMPARE(info.fields[i].name, t.fields[i].name);
@@ -174,7 +196,7 @@ private slots:
             Database::create("/proc/yerbalia-test");
             QFAIL("created a database where nothing can be written");
         } catch (const DbError &e) {
-            QCOMPARE(e.code(), DbError::Code::ReadOnly);
+            QCOMPARE(e.code(), DbError::Code::DirectoryReadOnly);
         }
     }
 
@@ -196,7 +218,217 @@ private slots:
         QCOMPARE(s.int64(0), 1);
     }
 
-    void collationFoldsCase_data()
+    void readOnlyFileIsNamedAsSuch()
+    {
+        // A read-only mount of the data directory: no program, root included, can write the file.
+        TempDatabase db;
+        db.add("Usos", {{"Nom", "Seca la humedad"}});
+        db.db.reset();
+        QTemporaryDir mountPoint;
+        if (QProcess::execute("mount", {"--bind", db.path(), mountPoint.path()}) != 0)
+            QSKIP("bind mounts need root");
+        const bool readOnly = QProcess::execute("mount", {"-o", "remount,bind,ro", mountPoint.path()}) == 0;
+        DbError::Code code = DbError::Code::General;
+        QString message;
+        try {
+            Database::open(mountPoint.path());
+        } catch (const DbError &e) {
+            code = e.code();
+            message = e.message();
+        }
+        QProcess::execute("umount", {mountPoint.path()});
+        if (!readOnly)
+            QSKIP("cannot remount read-only");
+        QCOMPARE(code, DbError::Code::ReadOnly);
+        QVERIFY2(message.contains(Database::kFileName), qPrintable(message));
+    }
+
+    void lockHeldByAnotherProgramAtOpen_data()
+    {
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("write transaction") << QByteArray("BEGIN IMMEDIATE; INSERT INTO Notas (KPlanta) VALUES (99)");
+        QTest::newRow("exclusive lock") << QByteArray("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; "
+                                                      "INSERT INTO Notas (KPlanta) VALUES (99); COMMIT");
+    }
+
+    void lockHeldByAnotherProgramAtOpen()
+    {
+        QFETCH(QByteArray, lock);
+        TempDatabase db;
+        const QString path = db->filePath();
+        db.db.reset();
+        OtherProgram other(path);
+        QVERIFY(other.exec(lock.constData()));
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            Database::open(db.path());
+            QFAIL("opened a database another program holds locked");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::Busy);
+            QVERIFY2(e.message().contains("in use by another program"), qPrintable(e.message()));
+        }
+        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void writeUnderAnotherProgramsLockIsBusy()
+    {
+        TempDatabase db;
+        Cursor usos(*db, "Usos");
+        usos.open();
+        OtherProgram other(db->filePath());
+        QVERIFY(other.exec("BEGIN IMMEDIATE"));
+        usos.append();
+        usos.setValue(u"Nom", "Tonifica el qi");
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            usos.post();
+            QFAIL("a post went through another program's lock");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::Busy);
+        }
+        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(usos.state(), Cursor::State::Insert); // the typed row is still there
+        QVERIFY(other.exec("ROLLBACK"));
+        QVERIFY(usos.post());
+        QCOMPARE(db.count("Usos"), 1);
+    }
+
+    void readOnlyOpenWritesNothing_data()
+    {
+        yb::test::addJournalModeRows();
+    }
+
+    void readOnlyOpenWritesNothing()
+    {
+        QFETCH(bool, rollbackJournal);
+        const yb::test::DamagedFile damaged(rollbackJournal);
+        {
+            auto db = Database::open(damaged.dir.path(), Database::Access::ReadOnly);
+            const QStringList problems = checkDatabase(*db);
+            QVERIFY(!problems.isEmpty());
+            QVERIFY(!damaged.hasLogFiles());
+        }
+        QVERIFY(damaged.unchanged());
+        QVERIFY(!damaged.hasLogFiles());
+    }
+
+    void damageIsFoundBeforeTheFirstWrite_data()
+    {
+        yb::test::addJournalModeRows();
+    }
+
+    void damageIsFoundBeforeTheFirstWrite()
+    {
+        QFETCH(bool, rollbackJournal);
+        const yb::test::DamagedFile damaged(rollbackJournal);
+        {
+            auto db = Database::open(damaged.dir.path()); // header and schema are sound
+            Cursor notas(*db, "Notas");
+            notas.open();
+            notas.append();
+            notas.setValue(u"KPlanta", 1);
+            notas.setValue(u"Memo", "Una nota");
+            for (int attempt = 0; attempt < 2; ++attempt) {
+                try {
+                    notas.post();
+                    QFAIL("a post went into a damaged file");
+                } catch (const DbError &e) {
+                    QCOMPARE(e.code(), DbError::Code::Corrupt);
+                }
+            }
+            QCOMPARE(notas.asString(u"Memo"), QString("Una nota")); // still on the record
+            QVERIFY_THROWS_EXCEPTION(DbError, db->createIndex("Plantas", "PorNom3", "Nom3", true));
+            QVERIFY(walIsEmpty(damaged.path));
+        }
+        QVERIFY(damaged.unchanged());
+        QVERIFY(walIsEmpty(damaged.path));
+    }
+
+    void soundFileIsWrittenAfterTheCheck()
+    {
+        TempDatabase db;
+        db.db.reset();
+        auto reopened = Database::open(db.path());
+        Cursor usos(*reopened, "Usos");
+        usos.open();
+        usos.append();
+        usos.setValue(u"Nom", "Tonifica el qi");
+        QVERIFY(usos.post());
+        QCOMPARE(usos.recordCount(), 1);
+    }
+
+    void collationOrdersAsASpanishTable_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("accent at the first level") << "Píldora" << "Poria" << -1;
+        QTest::newRow("accented capital") << "ÁRBOL" << "arce" << -1;
+        QTest::newRow("case at the first level") << "bai zhu" << "Ai Ye" << 1;
+        QTest::newRow("prefix sorts first") << "Gan" << "GAN CAO" << -1;
+        QTest::newRow("ñ after n") << "Piña" << "Pino" << 1;
+        QTest::newRow("ñ before o") << "Piña" << "Pio" << -1;
+        QTest::newRow("Ñ after every n") << "Ñame" << "Nuez" << 1;
+        QTest::newRow("tie: no accent first") << "acido" << "ácido" << -1;
+        QTest::newRow("tie: accent before case") << "Acido" << "ácido" << -1;
+        QTest::newRow("tie: small letters first") << "ácido" << "ÁCIDO" << -1;
+        QTest::newRow("tie: ñ by case") << "PIÑA" << "piña" << 1;
+        QTest::newRow("diaeresis") << "pinguino" << "pingüino" << -1;
+        QTest::newRow("decomposed accent") << "Pi\u0301ldora" << "Poria" << -1;
+        QTest::newRow("equal") << "Gan Cao" << "Gan Cao" << 0;
+        QTest::newRow("empty") << "" << "a" << -1;
+        QTest::newRow("digits before letters") << "3 flores" << "Ajo" << -1;
+    }
+
+    void collationOrdersAsASpanishTable()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, expected);
+        QCOMPARE(sign(Collation::compare(a, b)), expected);
+        QCOMPARE(sign(Collation::compare(b, a)), -expected);
+        const QByteArray x = a.toUtf8(), y = b.toUtf8();
+        QCOMPARE(sign(Collation::compareUtf8(x.constData(), int(x.size()), y.constData(), int(y.size()))), expected);
+    }
+
+    void textIndexesOrderAccentsWithTheirLetters()
+    {
+        TempDatabase db;
+        for (const char *name : {"Poria", "Píldora", "pildora", "Pino", "Piña", "PÍLDORA", "Pio", "Nuez", "Ñame"})
+            db.herb(name);
+        QCOMPARE(indexOrder(*db), QStringList({"Nuez", "Ñame", "pildora", "Píldora", "PÍLDORA", "Pino", "Piña", "Pio",
+                                               "Poria"}));
+    }
+
+    void indexesOfAnOlderCollationAreRebuiltOnce()
+    {
+        TempDatabase db;
+        for (const char *name : {"Poria", "Píldora", "Pino"})
+            db.herb(name);
+        indexOrder(*db);
+        const QString path = db->filePath();
+        db.db.reset();
+        {
+            // The file as the first version left it: accented letters after every other.
+            yb::test::makeOlderCollation(path);
+        }
+        {
+            auto reopened = Database::open(db.path());
+            QCOMPARE(indexOrder(*reopened), QStringList({"Píldora", "Pino", "Poria"}));
+            QCOMPARE(reopened->integrityProblems(), QStringList());
+        }
+        // Once rebuilt, a later start writes nothing.
+        const QByteArray rebuilt = fileBytes(path);
+        {
+            auto again = Database::open(db.path());
+            QCOMPARE(indexOrder(*again), QStringList({"Píldora", "Pino", "Poria"}));
+        }
+        QCOMPARE(fileBytes(path), rebuilt);
+    }
+
+    void collationSearchIgnoresCaseAndAccents_data()
     {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
@@ -207,17 +439,24 @@ private slots:
         QTest::newRow("order ignores case") << "bai zhu" << "Ai Ye" << 1;
         QTest::newRow("ñ") << "PIÑA" << "piña" << 0;
         QTest::newRow("empty") << "" << "a" << -1;
+        QTest::newRow("accent ignored") << "PILDORA" << "Píldora" << 0;
+        QTest::newRow("decomposed accent ignored") << "PILDORA" << "Pi\u0301ldora" << 0;
+        QTest::newRow("ñ is a letter of its own") << "PINA" << "piña" << -1;
     }
 
-    void collationFoldsCase()
+    void collationSearchIgnoresCaseAndAccents()
     {
         QFETCH(QString, a);
         QFETCH(QString, b);
         QFETCH(int, expected);
-        const auto sign = [](int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); };
-        QCOMPARE(sign(Collation::compare(a, b)), expected);
+        QCOMPARE(sign(Collation::comparePrimary(a, b)), expected);
         const QByteArray x = a.toUtf8(), y = b.toUtf8();
-        QCOMPARE(sign(Collation::compareUtf8(x.constData(), int(x.size()), y.constData(), int(y.size()))), expected);
+        QCOMPARE(sign(Collation::comparePrimaryUtf8(x.constData(), int(x.size()), y.constData(), int(y.size()))),
+                 expected);
+        // The search key of a text is the least text that compares equal to it.
+        QCOMPARE(Collation::comparePrimary(Collation::searchKey(a), a), 0);
+        QVERIFY(Collation::compare(Collation::searchKey(a), a) <= 0);
+        QCOMPARE(sign(Collation::compare(Collation::searchKey(a), Collation::searchKey(b))), expected);
     }
 
     void autoIncIsNeverReused()

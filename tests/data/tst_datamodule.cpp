@@ -1,5 +1,6 @@
 // The data module: record events, the refresh, the notes row, ordering by a field.
 #include "data/DataModule.h"
+#include "support/Faults.h"
 #include "support/Fixture.h"
 
 #include <QTest>
@@ -254,6 +255,29 @@ private slots:
         QVERIFY(!m.dm->UsarIndice(plan, "NoSuchField"));
         QCOMPARE(plan.indexName(), QString("PorNom10")); // the previous order stays
         QVERIFY(plan.isOpen());
+    }
+
+    void usarIndiceReportsAFailureOfTheEngine()
+    {
+        Module m;
+        Cursor &plan = m.dm->TPlan;
+        plan.findKey({3});
+        yb::test::OtherProgram other(m.db->filePath());
+        QVERIFY(other.exec("BEGIN IMMEDIATE"));
+        try {
+            m.dm->UsarIndice(plan, "Nom3");
+            QFAIL("the index was reported made under another program's lock");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::Busy);
+        }
+        QVERIFY(!plan.hasIndex("PorNom3"));
+        QCOMPARE(plan.indexName(), QString()); // the previous order stays
+        QVERIFY(plan.isOpen());
+        QVERIFY(!plan.controlsDisabled());
+        QCOMPARE(plan.asString(u"PinYin"), QString("Ren Shen"));
+        QVERIFY(other.exec("ROLLBACK"));
+        QVERIFY(m.dm->UsarIndice(plan, "Nom3"));
+        QCOMPARE(plan.indexName(), QString("PorNom3"));
     }
 
     void englishLookups()

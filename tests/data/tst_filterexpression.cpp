@@ -35,7 +35,8 @@ private slots:
         QFETCH(QStringList, fields);
         QFETCH(QVariantList, values);
         yb::test::TempDatabase db;
-        const TableInfo &table = db->tableInfo(fields.contains("Padre") ? "Clases" : "Plantas");
+        const auto described = db->tableInfo(fields.contains("Padre") ? "Clases" : "Plantas");
+        const TableInfo &table = *described;
         const QList<FilterTerm> terms = FilterExpression::parse(text, table);
         QCOMPARE(terms.size(), fields.size());
         for (int i = 0; i < terms.size(); ++i) {
@@ -70,7 +71,7 @@ private slots:
         QFETCH(int, code);
         yb::test::TempDatabase db;
         try {
-            FilterExpression::parse(text, db->tableInfo("Plantas"));
+            FilterExpression::parse(text, *db->tableInfo("Plantas"));
             QFAIL("an invalid filter was accepted");
         } catch (const DbError &e) {
             QCOMPARE(int(e.code()), code);
