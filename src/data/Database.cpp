@@ -206,9 +206,6 @@ static void requireWritable(const QString &directory, const QString &path)
                       QStringLiteral("The data directory %1 cannot be written. Yerbalia keeps the database's "
                                      "journal there, so it needs write access to it.")
                           .arg(QDir::toNativeSeparators(dir.absoluteFilePath())));
-    if (file.exists() && !file.isWritable())
-        throw DbError(DbError::Code::ReadOnly, QStringLiteral("The database file %1 is read-only.")
-                                                   .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
 }
 
 std::unique_ptr<Database> Database::open(const QString &directory, Access access)
