@@ -194,18 +194,19 @@ static sqlite3 *openForReading(const QString &path)
 
 static void requireWritable(const QString &directory, const QString &path)
 {
-    const QFileInfo file(path);
-    if (file.exists() && !file.isWritable())
-        throw DbError(DbError::Code::ReadOnly,
-                      QStringLiteral("The database file %1 is read-only. Yerbalia stores notes and changes in it, "
-                                     "so it needs write access to it.")
-                          .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+    // The directory first: on a read-only medium it is the cause, not the file in it.
     const QFileInfo dir(directory);
     if (!dir.isWritable())
         throw DbError(DbError::Code::DirectoryReadOnly,
                       QStringLiteral("The data directory %1 cannot be written. Yerbalia keeps the database's "
                                      "journal there, so it needs write access to it.")
                           .arg(QDir::toNativeSeparators(dir.absoluteFilePath())));
+    const QFileInfo file(path);
+    if (file.exists() && !file.isWritable())
+        throw DbError(DbError::Code::ReadOnly,
+                      QStringLiteral("The database file %1 is read-only. Yerbalia stores notes and changes in it, "
+                                     "so it needs write access to it.")
+                          .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
 }
 
 std::unique_ptr<Database> Database::open(const QString &directory, Access access)
