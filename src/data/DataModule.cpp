@@ -144,8 +144,12 @@ void TDM::TPlanAfterPost(Cursor &cursor)
     cursor.post();
 }
 
-Cursor::PostErrorAction TDM::TRelPostError(Cursor &cursor, const DbError &)
+Cursor::PostErrorAction TDM::TRelPostError(Cursor &cursor, const DbError &error)
 {
+    // Only a repeated link is one; any other failure (a lock, a full disk) keeps
+    // the row being entered and goes on to the caller, who reports it.
+    if (error.code() != DbError::Code::KeyViolation)
+        return Cursor::PostErrorAction::Fail;
     // The repeated link is dropped and the list shows the record's links again.
     const int position = cursor.recNo();
     cursor.cancel();

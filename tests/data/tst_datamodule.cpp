@@ -169,6 +169,30 @@ private slots:
         QCOMPARE(rel.recordCount(), 0);
     }
 
+    void linkNotStoredForAnotherReasonIsNotARepeatedOne()
+    {
+        Module m;
+        Cursor &rel = m.dm->TRel;
+        yb::test::OtherProgram other(m.db->filePath());
+        QVERIFY(other.exec("BEGIN IMMEDIATE"));
+        rel.append();
+        rel.setValue(u"KPlanta", 1);
+        rel.setValue(u"KUso", 3);
+        rel.setValue(u"OUso", 3);
+        try {
+            rel.post();
+            QFAIL("a post under another program's lock was reported stored");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::Busy);
+        }
+        QVERIFY(m.messages.isEmpty()); // not "Registro repetido"
+        QCOMPARE(rel.state(), Cursor::State::Insert); // the row typed is kept
+        QCOMPARE(rel.asInt(u"KUso"), 3);
+        QVERIFY(other.exec("ROLLBACK"));
+        QVERIFY(rel.post());
+        QCOMPARE(m.db.count("Rel"), 3);
+    }
+
     void notesRowIsCreatedOnce()
     {
         Module m;
