@@ -1,17 +1,15 @@
 #pragma once
 
-#include "browser/Ajustes.h"
 #include "data/DataModule.h"
 
-#include <QList>
-#include <QString>
 #include <QStringList>
 #include <memory>
 
 namespace yb {
 
+class Sesion;
 class TFPlantas;
-class TVentana;
+class Ventanas;
 
 // The application's start: opens the data directory (the working directory),
 // creates every window once in the order the program relies on, and puts
@@ -24,16 +22,17 @@ public:
     ~Aplicacion();
 
     TFPlantas &plantas() const { return *m_plantas; }
+    Ventanas &ventanas() const { return *m_ventanas; }
     TDM &dm() const { return *m_dm; }
     Database &database() const { return *m_db; }
-    const Ajustes &ajustes() const { return m_ajustes; }
+    Sesion &sesion() const { return *m_sesion; }
 
 private:
-    Ajustes m_ajustes;
+    std::unique_ptr<Sesion> m_sesion;
     std::unique_ptr<Database> m_db;
-    std::unique_ptr<TFPlantas> m_plantas;
     std::unique_ptr<TDM> m_dm;
-    QList<TVentana *> m_ventanas; // owned: deleted before the data module
+    std::unique_ptr<TFPlantas> m_plantas; // deleted before the data module it leaves
+    std::unique_ptr<Ventanas> m_ventanas; // deleted first
 };
 
 // Registers the fonts the interface names with the ones installed here.

@@ -17,7 +17,10 @@
 #include "dialogs/CajaError.h"
 #include "dialogs/Mensajes.h"
 #include "dialogs/Pantalla.h"
+#include "dialogs/PoliticaErrores.h"
+#include "dialogs/Sesion.h"
 #include "formats/Rutas.h"
+#include "search/Buscar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -49,8 +52,8 @@ void colorear(QWidget *w, const QColor &color)
 
 } // namespace
 
-TFPlantas::TFPlantas(Ajustes &ajustes, const QStringList &argumentos, QWidget *parent)
-    : QWidget(parent), ListaEsp(listaEsp()), ListaIng(listaIng()), m_ajustes(ajustes), m_argumentos(argumentos)
+TFPlantas::TFPlantas(Sesion &sesion, const QStringList &argumentos, QWidget *parent)
+    : QWidget(parent), ListaEsp(listaEsp()), ListaIng(listaIng()), m_sesion(sesion), m_argumentos(argumentos)
 {
     setObjectName(QStringLiteral("FPlantas"));
     setWindowTitle(QStringLiteral("Yerbalia"));
@@ -64,9 +67,16 @@ TFPlantas::TFPlantas(Ajustes &ajustes, const QStringList &argumentos, QWidget *p
     SNotas = new DataSource(this); // notes are the user's: always editable
     SPlan->setObjectName(QStringLiteral("SPlan"));
     for (DataSource *source : {SPlan, SRel, SRelSint, SRelComp, SRelFormPl, SRelPlForm, SFuentes, SNotas})
-        avisarFallos(source, [this] { return m_ajustes.ingles; });
+        avisarFallos(source, [this] { return m_sesion.ingles(); });
     construirInterfaz();
     conectar();
+    connect(&m_sesion, &Sesion::inglesCambiado, this, [this](bool ingles) {
+        if (ingles)
+            TextosIngles();
+    });
+    connect(&m_sesion, &Sesion::modoLector, this, &TFPlantas::ModoLector);
+    connect(&m_sesion, &Sesion::esquemaCambiado, this, &TFPlantas::AplicarColores);
+    connect(&m_sesion, &Sesion::letraCambiada, this, &TFPlantas::AplicarLetra);
     FormCreate();
 }
 
@@ -83,7 +93,6 @@ TFPlantas::~TFPlantas()
 
 void TFPlantas::FormCreate()
 {
-    m_ajustes.ingles = interfazInglesa();
     m_claveClase = 0;
     m_claveSubClase = 0;
     qApp->installEventFilter(this); // the window sees every key before its controls
@@ -95,7 +104,7 @@ void TFPlantas::setDataModule(TDM *dm)
     dm->database().setPassword(QLatin1String(kClave));
     dm->setHost(this);
     dm->informar = &Mensajes::informar;
-    dm->guardadoFallido = [this](const DbError &e) { avisarNoGuardado(e, m_ajustes.ingles); };
+    dm->guardadoFallido = [this](const DbError &e) { avisarNoGuardado(e, m_sesion.ingles()); };
     dm->reloj = [](bool on) {
         if (on)
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -112,11 +121,18 @@ void TFPlantas::setDataModule(TDM *dm)
     SNotas->setCursor(&dm->TNotas);
 }
 
-void TFPlantas::setVentana(const QString &nombre, TVentana *ventana) { m_ventanas.insert(nombre, ventana); }
+void TFPlantas::setVentanas(const Vecinas &vecinas)
+{
+    m_vecinas = vecinas;
+    if (vecinas.buscar)
+        connect(vecinas.buscar, &TFBuscar::buscado, this, manejador([this] { ComponerFiltro(); }));
+}
 
 QString TFPlantas::rutaConfig() const { return rutaSinMayusculas(QDir::current(), QStringLiteral("Config.Dat")); }
 
-bool TFPlantas::editando() const { return m_ajustes.editor && Modificar->isChecked(); }
+bool TFPlantas::editando() const { return m_sesion.editando(); }
+
+bool TFPlantas::editorMode() const { return m_sesion.editor(); }
 
 // ---- first showing -------------------------------------------------------------
 
@@ -162,19 +178,19 @@ void TFPlantas::FormShow()
     const QString primero = m_argumentos.value(0);
     datos([&] { irAlMasCercano(primero); });
     // Without its data there is nothing to edit, and nothing typed could be kept.
-    m_ajustes.editor = abierta && primero == QLatin1String(kPalabraEditor);
-    if (!m_ajustes.editor)
-        ModoLector();
+    m_sesion.setEditor(abierta && primero == QLatin1String(kPalabraEditor));
+    if (!m_sesion.editor())
+        m_sesion.pasarAModoLector();
     FicPropAut->setFixedHeight(FicPropAut->sizeHint().height());
     Modificar->setChecked(false);
     if (!datos([&] { ModificarClick(); }))
         mostrarEdicion();
     datos([&] { ComponerFiltro(); });
-    if (!m_ajustes.editor)
+    if (!m_sesion.editor())
         datos([&] { irAlMasCercano(primero); });
     datos([&] { m_dm->TPlanAfterScroll(); });
     if (error)
-        CajaError::mostrar(textoError(*error, QDir::currentPath(), m_ajustes.ingles));
+        CajaError::mostrar(textoError(*error, QDir::currentPath(), m_sesion.ingles()));
 }
 
 void TFPlantas::irAlMasCercano(const QString &texto)
@@ -190,19 +206,18 @@ void TFPlantas::ModoLector()
     if (TabMemo->count() == 5)
         TabMemo->removeTab(4);
     PanHabitat->hide();
-    m_ajustes.editor = false;
     Modificar->hide();
-    if (TVentana *usos = ventana(QStringLiteral("TFUsos")))
-        usos->ModoLector();
 }
 
 void TFPlantas::ModificarClick()
 {
+    m_sesion.setInterruptor(Modificar->isChecked());
     const bool on = editando();
     if (m_dm && !m_dm->guardarLoEscrito() && !on) {
         // What was typed is not stored yet: editing stays on, so that it still can be.
         const QSignalBlocker quieto(Modificar);
         Modificar->setChecked(true);
+        m_sesion.setInterruptor(true);
         return;
     }
     if (m_dm)
@@ -262,11 +277,6 @@ void TFPlantas::TextosIngles()
     cargarImagenInglesa(ImFito, QStringLiteral("English/Im2.bmp"));
     cargarImagenInglesa(ImMort, QStringLiteral("English/Im3.bmp"));
 
-    for (const char *nombre : {"TFUsos", "TFSelClase", "TFGlo", "TFSinonimos", "TFFiltroProp", "TFBuscar",
-                               "TFFuentes", "TFPlanRep", "TFSelArch"})
-        if (TVentana *v = ventana(QLatin1String(nombre)))
-            v->TextosIngles();
-
     TabMemo->setCurrentIndex(std::clamp(tab, 0, TabMemo->count() - 1));
     LabMemo->setText(TabMemo->tabText(TabMemo->currentIndex()));
     if (!m_dm)
@@ -299,10 +309,12 @@ void TFPlantas::LeerConfig()
     Splitter2->setSizes({cen, std::max(1, width() - izq - cen)});
     const int fic = m_config[ConfigDat::PanFicHeight];
     Splitter7->setSizes({std::max(1, height() - fic), fic});
-    if (TVentana *usos = ventana(QStringLiteral("TFUsos")))
-        usos->leerConfig(m_config);
-    m_ajustes.esquema = m_config[ConfigDat::ColorScheme];
-    m_ajustes.letra = m_config[ConfigDat::TextSize];
+    for (TVentana *v : std::as_const(m_vecinas.todas))
+        v->leerConfig(m_config);
+    // Applied at their place in the first showing, not as they are read.
+    const QSignalBlocker callada(&m_sesion);
+    m_sesion.setEsquema(m_config[ConfigDat::ColorScheme]);
+    m_sesion.setLetra(m_config[ConfigDat::TextSize]);
 }
 
 void TFPlantas::GuardarConfig()
@@ -315,21 +327,19 @@ void TFPlantas::GuardarConfig()
     m_config[ConfigDat::PanFicHeight] = Splitter7->sizes().value(1);
     m_config[ConfigDat::PanIzqWidth] = Splitter5->sizes().value(0);
     m_config[ConfigDat::PanCenWidth] = Splitter2->sizes().value(0);
-    if (TVentana *usos = ventana(QStringLiteral("TFUsos")))
-        usos->guardarConfig(m_config);
-    m_config[ConfigDat::ColorScheme] = std::clamp(m_ajustes.esquema, 0, 255);
-    m_config[ConfigDat::TextSize] = std::clamp(m_ajustes.letra, 0, 255);
+    for (TVentana *v : std::as_const(m_vecinas.todas))
+        v->guardarConfig(m_config);
+    m_config[ConfigDat::ColorScheme] = std::clamp(m_sesion.esquema(), 0, 255);
+    m_config[ConfigDat::TextSize] = std::clamp(m_sesion.letra(), 0, 255);
     if (!m_config.write(rutaConfig()))
-        CajaError::mostrar(textoConfigNoGuardada(rutaConfig(), m_ajustes.ingles));
+        CajaError::mostrar(textoConfigNoGuardada(rutaConfig(), m_sesion.ingles()));
 }
 
 // ---- colours and text size ------------------------------------------------------------
 
 void TFPlantas::AplicarColores()
 {
-    if (m_ajustes.esquema == 0)
-        m_ajustes.esquema = 1;
-    const EsquemaColores c = esquemaColores(m_ajustes.esquema);
+    const EsquemaColores c = esquemaColores(m_sesion.esquema());
     static const char *const base[] = {
         "PanNom", "Im", "PanBot", "PanBotIm", "PanBotSint", "Panel11", "Panel13", "Panel14", "Panel17", "Panel18",
         "Panel19", "Panel20", "Panel21", "Panel22", "Panel24", "Panel3", "Panel12", "Panel15", "Panel16", "Panel23",
@@ -348,10 +358,13 @@ void TFPlantas::AplicarColores()
 
 void TFPlantas::AplicarLetra()
 {
-    m_ajustes.letra = letraAplicable(m_ajustes.letra);
+    {
+        const QSignalBlocker callada(&m_sesion); // applied right here
+        m_sesion.setLetra(letraAplicable(m_sesion.letra()));
+    }
     for (QWidget *w : std::initializer_list<QWidget *>{Memo, GrNom, GrAcc, GrSint, GrFormPl, GrPlForm}) {
         QFont f = w->font();
-        f.setPointSize(m_ajustes.letra);
+        f.setPointSize(m_sesion.letra());
         w->setFont(f);
     }
     for (DBGrid *g : {GrNom, GrAcc, GrSint, GrFormPl, GrPlForm})
@@ -360,14 +373,12 @@ void TFPlantas::AplicarLetra()
 
 void TFPlantas::ColorClick()
 {
-    m_ajustes.esquema = siguienteEsquema(m_ajustes.esquema);
-    AplicarColores();
+    m_sesion.setEsquema(siguienteEsquema(m_sesion.esquema())); // the change applies the colours
 }
 
 void TFPlantas::MasClick()
 {
-    m_ajustes.letra = letraMayor(Memo->font().pointSize());
-    AplicarLetra();
+    m_sesion.setLetra(letraMayor(Memo->font().pointSize())); // the change applies the size
 }
 
 void TFPlantas::MenosClick()
@@ -375,8 +386,7 @@ void TFPlantas::MenosClick()
     const int actual = Memo->font().pointSize();
     if (actual <= 10)
         return;
-    m_ajustes.letra = letraMenor(actual);
-    AplicarLetra();
+    m_sesion.setLetra(letraMenor(actual));
 }
 
 // ---- closing ------------------------------------------------------------------------
@@ -407,7 +417,7 @@ bool TFPlantas::FormCloseQuery()
         m_dm->guardarPendientes();
     } catch (const DbError &e) {
         // Not stored: the window stays open with the text, unless the user leaves without it.
-        if (Mensajes::preguntar(preguntaSeguirSinGuardar(e, m_ajustes.ingles)))
+        if (Mensajes::preguntar(preguntaSeguirSinGuardar(e, m_sesion.ingles())))
             return false;
         m_dm->descartarPendientes();
     }

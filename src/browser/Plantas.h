@@ -1,11 +1,9 @@
 #pragma once
 
-#include "browser/Ajustes.h"
 #include "data/DataModule.h"
 #include "dialogs/Ventana.h"
 #include "formats/ConfigDat.h"
 
-#include <QMap>
 #include <QPointer>
 #include <QStringList>
 
@@ -34,6 +32,7 @@ class GrupoOpciones;
 class TFBuscar;
 class TFCalco;
 class TFSelClase;
+class Sesion;
 
 // The main window: the herb and formula browser. It starts the run (first
 // showing), holds the modes and the list filter state, and ends it (closing).
@@ -45,15 +44,22 @@ public:
     static constexpr const char *kPalabraEditor = "tezlap";
     static constexpr const char *kClave = "qorvan";
 
-    TFPlantas(Ajustes &ajustes, const QStringList &argumentos, QWidget *parent = nullptr);
+    // The windows the main window opens or tells itself; owned by the application.
+    struct Vecinas {
+        TFCalco *calco = nullptr;
+        TFSelClase *selClase = nullptr;
+        TFBuscar *buscar = nullptr;
+        QList<TVentana *> todas; // every window besides this one, for its part of Config.Dat
+    };
+
+    TFPlantas(Sesion &sesion, const QStringList &argumentos, QWidget *parent = nullptr);
     ~TFPlantas() override;
 
     // The data module and the other windows, in creation order; set before the first showing.
     void setDataModule(TDM *dm);
-    void setVentana(const QString &nombre, TVentana *ventana);
-    TVentana *ventana(const QString &nombre) const { return m_ventanas.value(nombre); }
+    void setVentanas(const Vecinas &vecinas);
     TDM *dm() const { return m_dm; }
-    Ajustes &ajustes() const { return m_ajustes; }
+    Sesion &sesion() const { return m_sesion; }
     QString rutaConfig() const;
 
     // ---- start-up, modes, language, configuration
@@ -100,12 +106,10 @@ public:
     void TabMemoChange();
     void MemoChange();
     static QString campoDeTexto(int tab, bool ingles); // the field a text tab shows
-    // The folded terms of the last full-text search, for marking them in the text.
-    std::function<QStringList()> terminosBusqueda;
 
     // ---- TDMHost
     int selPlanForm() const override;
-    bool editorMode() const override { return m_ajustes.editor; }
+    bool editorMode() const override;
     bool editing() const override { return editando(); }
     bool searchFilterOn() const override { return m_filtroBusqueda; }
     bool propertiesFilterOn() const override { return m_filtroPropiedades; }
@@ -200,16 +204,16 @@ private:
     void limpiarBusqueda();
     void buscarTecleado();
     bool campoSoloLectura(QObject *watched, QEvent *event);
-    TFCalco *calco() const;
-    TFSelClase *selClase() const;
-    TFBuscar *buscar() const;
+    TFCalco *calco() const { return m_vecinas.calco; }
+    TFSelClase *selClase() const { return m_vecinas.selClase; }
+    TFBuscar *buscar() const { return m_vecinas.buscar; }
     void cargarImagenInglesa(QLabel *destino, const QString &archivo);
     void informarError(const QString &mensaje);
 
-    Ajustes &m_ajustes;
+    Sesion &m_sesion;
     QStringList m_argumentos;
     TDM *m_dm = nullptr;
-    QMap<QString, QPointer<TVentana>> m_ventanas;
+    Vecinas m_vecinas;
     ConfigDat m_config;
 
     // List filter state.

@@ -45,11 +45,8 @@ QChar letraDeTecla(int key)
 
 } // namespace
 
-TFCalco *TFPlantas::calco() const { return dynamic_cast<TFCalco *>(ventana(QStringLiteral("TFCalco"))); }
 
-TFSelClase *TFPlantas::selClase() const { return dynamic_cast<TFSelClase *>(ventana(QStringLiteral("TFSelClase"))); }
 
-TFBuscar *TFPlantas::buscar() const { return dynamic_cast<TFBuscar *>(ventana(QStringLiteral("TFBuscar"))); }
 
 // ---- typed search ------------------------------------------------------------------
 

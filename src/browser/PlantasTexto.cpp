@@ -4,6 +4,8 @@
 #include "browser/ResaltadorBusqueda.h"
 #include "dbwidgets/DBRichEdit.h"
 #include "dbwidgets/DataSource.h"
+#include "dialogs/Sesion.h"
+#include "search/Buscar.h"
 #include "search/TextMatch.h"
 
 #include <QLabel>
@@ -30,7 +32,7 @@ void TFPlantas::TabMemoChange()
         TabMemo->setCurrentIndex(0);
     const int tab = TabMemo->currentIndex();
     Memo->setDataSource(nullptr);
-    Memo->setDataField(campoDeTexto(tab, m_ajustes.ingles));
+    Memo->setDataField(campoDeTexto(tab, m_sesion.ingles()));
     Memo->setDataSource(tab == 3 ? SNotas : SPlan);
     if (m_dm)
         m_dm->TPlanAfterScroll();
@@ -39,7 +41,7 @@ void TFPlantas::TabMemoChange()
 
 void TFPlantas::MemoChange()
 {
-    const QStringList terminos = m_filtroBusqueda && terminosBusqueda ? terminosBusqueda() : QStringList();
+    const QStringList terminos = m_filtroBusqueda && buscar() ? buscar()->terminos() : QStringList();
     if (terminos == m_terminosMarcados)
         return;
     m_terminosMarcados = terminos;

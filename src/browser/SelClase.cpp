@@ -6,9 +6,10 @@
 #include "dbwidgets/DataSource.h"
 #include "dbwidgets/EditarCelda.h"
 #include "dialogs/Mensajes.h"
+#include "dialogs/PoliticaErrores.h"
+#include "dialogs/Sesion.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -48,24 +49,21 @@ int anchoParaTitulo(const QWidget *ventana)
 
 } // namespace
 
-TFSelClase::TFSelClase(Database &db, QWidget *parent)
-    : TVentana(parent, Qt::Dialog), m_clases(db, QStringLiteral("Clases")), SClases(new DataSource(this))
+TFSelClase::TFSelClase(Database &db, const Sesion &sesion, QWidget *parent)
+    : TVentana(parent, Qt::Dialog), m_clases(db, QStringLiteral("Clases")), SClases(new DataSource(this)),
+      m_sesion(sesion)
 {
     setObjectName(QStringLiteral("FSelClase"));
     setWindowModality(Qt::ApplicationModal);
     m_clases.setIndexName(QStringLiteral("PorNom"));
     SClases->setObjectName(QStringLiteral("SClases"));
     SClases->setAutoEdit(false);
-    avisarFallos(SClases, [this] { return m_ingles; });
+    avisarFallos(SClases, [this] { return m_sesion.ingles(); });
     crearControles();
     resize(280, 340);
 }
 
-TFSelClase::~TFSelClase()
-{
-    if (m_bucle)
-        m_bucle->quit();
-}
+TFSelClase::~TFSelClase() = default;
 
 void TFSelClase::crearControles()
 {
@@ -77,7 +75,7 @@ void TFSelClase::crearControles()
     Gr->setColumns({DBGrid::Column(QStringLiteral("NomEsp"))});
     Gr->setDataSource(SClases);
     Gr->installEventFilter(this);
-    connect(Gr, &QAbstractItemView::doubleClicked, this, &TFSelClase::GrDblClick);
+    connect(Gr, &QAbstractItemView::doubleClicked, this, manejador([this] { GrDblClick(); }));
 
     LabBus = new QLabel(this);
     LabBus->setObjectName(QStringLiteral("LabBus"));
@@ -88,16 +86,16 @@ void TFSelClase::crearControles()
     QPalette rojo = Modificar->palette();
     rojo.setColor(QPalette::ButtonText, Qt::red);
     Modificar->setPalette(rojo);
-    connect(Modificar, &QPushButton::clicked, this, &TFSelClase::ModificarClick);
+    connect(Modificar, &QPushButton::clicked, this, manejador([this] { ModificarClick(); }));
 
     PanBot = new QWidget(this);
     PanBot->setObjectName(QStringLiteral("PanBot"));
     Ninguna = boton(PanBot, "Ninguna", QStringLiteral("Ninguna"));
     Aceptar = boton(PanBot, "Aceptar", QStringLiteral("Aceptar"));
     Cancelar = boton(PanBot, "Cancelar", QStringLiteral("Cancelar"));
-    connect(Ninguna, &QPushButton::clicked, this, &TFSelClase::NingunaClick);
-    connect(Aceptar, &QPushButton::clicked, this, &TFSelClase::AceptarClick);
-    connect(Cancelar, &QPushButton::clicked, this, &TFSelClase::CancelarClick);
+    connect(Ninguna, &QPushButton::clicked, this, manejador([this] { NingunaClick(); }));
+    connect(Aceptar, &QPushButton::clicked, this, manejador([this] { AceptarClick(); }));
+    connect(Cancelar, &QPushButton::clicked, this, manejador([this] { CancelarClick(); }));
 
     auto *botones = new QHBoxLayout(PanBot);
     botones->setContentsMargins(0, 0, 0, 0);
@@ -119,19 +117,16 @@ void TFSelClase::crearControles()
 
 QString TFSelClase::mensaje(int numero) const
 {
-    if (m_contexto.mensaje)
-        return m_contexto.mensaje(numero);
-    return (m_ingles ? listaIng() : listaEsp()).value(numero);
+    return (m_sesion.ingles() ? listaIng() : listaEsp()).value(numero);
 }
 
 QString TFSelClase::campoNombre() const
 {
-    return m_ingles ? QStringLiteral("NomIng") : QStringLiteral("NomEsp");
+    return m_sesion.ingles() ? QStringLiteral("NomIng") : QStringLiteral("NomEsp");
 }
 
 void TFSelClase::TextosIngles()
 {
-    m_ingles = true;
     Gr->setColumns({DBGrid::Column(campoNombre())});
     m_clases.setIndexName(QStringLiteral("PorNomIng"));
     Ninguna->setText(QStringLiteral("None"));
@@ -156,7 +151,7 @@ bool TFSelClase::elegir(int padre, int &clave)
     m_clases.setFilter(QStringLiteral("Padre=%1").arg(padre));
     m_clases.setFiltered(true);
     m_clases.open();
-    if (m_clases.isEmpty() && !editando()) {
+    if (m_clases.isEmpty() && !m_sesion.editando()) {
         Mensajes::informar(mensaje(7));
         cerrarCursor();
         return false;
@@ -165,16 +160,14 @@ bool TFSelClase::elegir(int padre, int &clave)
     SClases->setCursor(&m_clases);
     ajustarColumna(Gr);
 
-    if (!modoEditor())
+    if (!m_sesion.editor())
         Modificar->setChecked(false);
-    Modificar->setVisible(modoEditor());
-    Ninguna->setVisible(editando());
+    Modificar->setVisible(m_sesion.editor());
+    Ninguna->setVisible(m_sesion.editando());
     ModificarClick();
 
     m_resultado = Resultado::Ninguno;
-    QPointer<TFSelClase> vivo(this);
-    mostrarModal();
-    if (!vivo)
+    if (!mostrarModal(Gr, Centro::VentanaActiva))
         return false;
 
     bool elegido = false;
@@ -194,35 +187,6 @@ void TFSelClase::cerrarCursor()
     SClases->setCursor(nullptr);
     m_clases.cancel();
     m_clases.close();
-}
-
-// Shown over the window that was active, with the grid in the focus, until it hides.
-void TFSelClase::mostrarModal()
-{
-    QRect area;
-    if (const QWidget *sobre = QApplication::activeWindow(); sobre && sobre != this)
-        area = sobre->geometry();
-    else if (screen())
-        area = screen()->availableGeometry();
-    if (area.isValid())
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    show();
-    activateWindow();
-    // A window system that keeps a hidden window as its focus window does not activate it
-    // again when it reappears: the application is told directly.
-    if (!isActiveWindow() && QGuiApplication::focusWindow() == windowHandle())
-        QApplication::setActiveWindow(this);
-    Gr->setFocus();
-    QEventLoop bucle;
-    m_bucle = &bucle;
-    bucle.exec(QEventLoop::DialogExec);
-}
-
-void TFSelClase::hideEvent(QHideEvent *event)
-{
-    TVentana::hideEvent(event);
-    if (m_bucle)
-        m_bucle->quit();
 }
 
 void TFSelClase::ModificarClick()
@@ -267,11 +231,11 @@ void TFSelClase::keyPressEvent(QKeyEvent *event)
     const bool eligiendo = !PanBot->isHidden();
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
         if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && eligiendo) {
-            AceptarClick();
+            PoliticaErrores::ejecutar([this] { AceptarClick(); });
             return;
         }
         if (event->key() == Qt::Key_Escape && eligiendo) {
-            CancelarClick();
+            PoliticaErrores::ejecutar([this] { CancelarClick(); });
             return;
         }
     }
@@ -281,12 +245,19 @@ void TFSelClase::keyPressEvent(QKeyEvent *event)
 bool TFSelClase::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Gr) {
-        if (event->type() == QEvent::KeyPress && GrKeyDown(static_cast<QKeyEvent *>(event)))
+        const bool usada = PoliticaErrores::ejecutar(
+            [&] {
+                if (event->type() == QEvent::KeyPress && GrKeyDown(static_cast<QKeyEvent *>(event)))
+                    return true;
+                if (event->type() == QEvent::FocusOut)
+                    GrExit();
+                if (event->type() == QEvent::Resize)
+                    ajustarColumna(Gr);
+                return false;
+            },
+            true);
+        if (usada)
             return true;
-        if (event->type() == QEvent::FocusOut)
-            GrExit();
-        if (event->type() == QEvent::Resize)
-            ajustarColumna(Gr);
     }
     return TVentana::eventFilter(watched, event);
 }

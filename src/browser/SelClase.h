@@ -3,10 +3,6 @@
 #include "data/Cursor.h"
 #include "dialogs/Ventana.h"
 
-#include <QPointer>
-#include <functional>
-
-class QEventLoop;
 class QLabel;
 class QPushButton;
 
@@ -14,19 +10,13 @@ namespace yb {
 
 class DataSource;
 class DBGrid;
+class Sesion;
 
 // The class picker: chooses a class, or a sub-class of a class, of the
 // two-level class tree; in editor mode it also edits the class names.
 class TFSelClase : public TVentana {
     Q_OBJECT
 public:
-    // What the picker asks of the main window.
-    struct Contexto {
-        std::function<QString(int)> mensaje; // the message table in use
-        std::function<bool()> modoEditor;    // the main window's Modificar is visible
-        std::function<bool()> editando;      // editing is on in the main window
-    };
-
     // What a key pressed in the grid does to the type-ahead text.
     struct Tecleo {
         enum Accion {
@@ -38,10 +28,9 @@ public:
         QString texto;
     };
 
-    TFSelClase(Database &db, QWidget *parent = nullptr);
+    // Editor mode, the editing switch and the language are the session's.
+    TFSelClase(Database &db, const Sesion &sesion, QWidget *parent = nullptr);
     ~TFSelClase() override;
-
-    void setContexto(Contexto contexto) { m_contexto = std::move(contexto); }
 
     // Parent 0 chooses a class, a class's Num one of its sub-classes. True with
     // the chosen Num in `clave`, or 0 for "Ninguna"; false when cancelled or
@@ -66,17 +55,13 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
 
 private:
     enum class Resultado { Ninguno, Aceptado, SinClase };
 
     void crearControles();
     QString mensaje(int numero) const;
-    bool modoEditor() const { return m_contexto.modoEditor && m_contexto.modoEditor(); }
-    bool editando() const { return m_contexto.editando && m_contexto.editando(); }
     QString campoNombre() const;
-    void mostrarModal();
     void cerrarCursor();
 
     // Handlers.
@@ -98,12 +83,10 @@ private:
 
     Cursor m_clases;
     DataSource *SClases;
-    Contexto m_contexto;
-    bool m_ingles = false;
+    const Sesion &m_sesion;
     int m_padre = 0;
     int m_elegida = 0;
     Resultado m_resultado = Resultado::Ninguno;
-    QPointer<QEventLoop> m_bucle;
 };
 
 } // namespace yb

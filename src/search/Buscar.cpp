@@ -1,18 +1,18 @@
 #include "search/Buscar.h"
 
 #include "data/TagBits.h"
+#include "dialogs/PoliticaErrores.h"
+#include "dialogs/Sesion.h"
 #include "search/BusquedaTexto.h"
 #include "search/TextMatch.h"
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,7 +39,8 @@ bool esEnter(const QKeyEvent *event)
 
 } // namespace
 
-TFBuscar::TFBuscar(Contexto contexto, QWidget *parent) : TVentana(parent, Qt::Dialog), m_contexto(std::move(contexto))
+TFBuscar::TFBuscar(Database &db, TTagBits &hits, const Sesion &sesion, QWidget *parent)
+    : TVentana(parent, Qt::Dialog), m_db(db), m_hits(hits), m_sesion(sesion)
 {
     setObjectName(QStringLiteral("FBuscar"));
     setWindowTitle(QStringLiteral("Buscar"));
@@ -49,11 +50,7 @@ TFBuscar::TFBuscar(Contexto contexto, QWidget *parent) : TVentana(parent, Qt::Di
     MemoChange();
 }
 
-TFBuscar::~TFBuscar()
-{
-    if (m_bucle)
-        m_bucle->quit();
-}
+TFBuscar::~TFBuscar() = default;
 
 void TFBuscar::crearControles()
 {
@@ -80,9 +77,9 @@ void TFBuscar::crearControles()
     Limpiar = boton(this, "Limpiar", QStringLiteral("Limpiar"));
     Cancelar = boton(this, "Cancelar", QStringLiteral("Cancelar"));
     Aceptar->setDefault(true);
-    connect(Aceptar, &QPushButton::clicked, this, &TFBuscar::AceptarClick);
-    connect(Limpiar, &QPushButton::clicked, this, &TFBuscar::LimpiarClick);
-    connect(Cancelar, &QPushButton::clicked, this, &TFBuscar::CancelarClick);
+    connect(Aceptar, &QPushButton::clicked, this, manejador([this] { AceptarClick(); }));
+    connect(Limpiar, &QPushButton::clicked, this, manejador([this] { LimpiarClick(); }));
+    connect(Cancelar, &QPushButton::clicked, this, manejador([this] { CancelarClick(); }));
 
     OrAnd = new QGroupBox(this);
     OrAnd->setObjectName(QStringLiteral("OrAnd"));
@@ -115,7 +112,6 @@ void TFBuscar::crearControles()
 
 void TFBuscar::TextosIngles()
 {
-    m_ingles = true;
     setWindowTitle(QStringLiteral("Search"));
     Label1->setText(QStringLiteral("Use different lines to type each word or phrase to search"));
     Aceptar->setText(QStringLiteral("Search"));
@@ -139,35 +135,12 @@ bool TFBuscar::ejecutar()
 {
     if (isVisible())
         return false; // already showing
-    if (const QScreen *pantalla = screen())
-        move(pantalla->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     // The caret waits after the last term, so that two Enters there start the search.
     Memo->moveCursor(QTextCursor::End);
     MemoChange();
     m_aceptado = false;
 
-    QPointer<TFBuscar> vivo(this);
-    show();
-    activateWindow();
-    // A window system that keeps a hidden window as its focus window does not activate it
-    // again when it reappears: the application is told directly.
-    if (!isActiveWindow() && QGuiApplication::focusWindow() == windowHandle())
-        QApplication::setActiveWindow(this);
-    Memo->setFocus();
-    QEventLoop bucle;
-    m_bucle = &bucle;
-    bucle.exec(QEventLoop::DialogExec);
-    if (!vivo)
-        return false;
-    m_bucle = nullptr;
-    return m_aceptado;
-}
-
-void TFBuscar::hideEvent(QHideEvent *event)
-{
-    TVentana::hideEvent(event);
-    if (m_bucle)
-        m_bucle->quit();
+    return mostrarModal(Memo, Centro::Pantalla) && m_aceptado;
 }
 
 // Enter breaks the line only while the caret is above the memo's last line
@@ -201,8 +174,7 @@ void TFBuscar::CancelarClick()
 
 void TFBuscar::buscar()
 {
-    if (m_contexto.hits)
-        m_contexto.hits->clear();
+    m_hits.clear();
     QStringList terminos = lineas(Memo->toPlainText());
     if (terminos.isEmpty()) {
         m_terminos.clear();
@@ -213,12 +185,10 @@ void TFBuscar::buscar()
         termino = Texto::plegar(termino);
     Memo->setPlainText(terminos.join(u'\n'));
     m_terminos = terminos;
-    if (!m_contexto.db || !m_contexto.hits)
-        return;
 
     const bool todos = m_orAnd->checkedId() == 1;
     try {
-        buscarTexto(*m_contexto.db, terminos, todos, ingles(), editor(), *m_contexto.hits,
+        buscarTexto(m_db, terminos, todos, m_sesion.ingles(), m_sesion.editor(), m_hits,
                     [this](int hecho, int total) {
                         if (hecho == 0)
                             Barra->setMaximum(std::max(total, 1)); // a range of 0 would show a busy bar
@@ -229,8 +199,7 @@ void TFBuscar::buscar()
         throw;
     }
     Barra->setValue(0);
-    if (m_contexto.componerFiltro)
-        m_contexto.componerFiltro();
+    emit buscado();
 }
 
 bool TFBuscar::eventFilter(QObject *watched, QEvent *event)

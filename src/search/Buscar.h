@@ -3,10 +3,8 @@
 #include "dialogs/Ventana.h"
 
 #include <QStringList>
-#include <functional>
 
 class QButtonGroup;
-class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -16,6 +14,7 @@ class QPushButton;
 namespace yb {
 
 class Database;
+class Sesion;
 class TTagBits;
 
 // The full-text search window: words or phrases typed one per line, found in
@@ -24,19 +23,10 @@ class TTagBits;
 class TFBuscar : public TVentana {
     Q_OBJECT
 public:
-    // What the window needs of the application.
-    struct Contexto {
-        Database *db = nullptr;               // the database whose Plantas is searched
-        TTagBits *hits = nullptr;             // the data module's search-hit set
-        std::function<bool()> ingles;         // English mode (without it: TextosIngles ran)
-        std::function<bool()> editor;         // editor mode: Aplicacion is searched too
-        std::function<void()> componerFiltro; // shows the count and applies the list filter again
-    };
-
-    explicit TFBuscar(Contexto contexto, QWidget *parent = nullptr);
+    // Searches the database's Plantas into the data module's search-hit set; the
+    // language and editor mode (Aplicacion is searched too) are the session's.
+    TFBuscar(Database &db, TTagBits &hits, const Sesion &sesion, QWidget *parent = nullptr);
     ~TFBuscar() override;
-
-    void setContexto(Contexto contexto) { m_contexto = std::move(contexto); }
 
     // Shows the window modally, centred on the screen, with the terms and the
     // choice of the last showing. True when it closed with OK (Buscar or Enter).
@@ -64,24 +54,25 @@ public:
     QPushButton *Cancelar;
     QGroupBox *OrAnd;
 
+signals:
+    // A search has filled the hit set: the list shows the count and applies its filter again.
+    void buscado();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
 
 private:
     void crearControles();
     void buscar();
-    bool ingles() const { return m_contexto.ingles ? m_contexto.ingles() : m_ingles; }
-    bool editor() const { return m_contexto.editor && m_contexto.editor(); }
 
-    Contexto m_contexto;
+    Database &m_db;
+    TTagBits &m_hits;
+    const Sesion &m_sesion;
     QButtonGroup *m_orAnd;
     QStringList m_terminos;
-    bool m_ingles = false;
     bool m_enterEnMemo = false; // Enter inserts a line break rather than pressing Buscar
     bool m_aceptado = false;
-    QEventLoop *m_bucle = nullptr;
 };
 
 } // namespace yb

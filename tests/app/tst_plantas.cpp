@@ -1,13 +1,15 @@
 // The main window through a real start: configuration, modes, language,
 // colours, text size and closing, driven offscreen by keys and clicks.
 #include "app/Aplicacion.h"
+#include "app/Ventanas.h"
 #include "browser/Colores.h"
 #include "browser/Plantas.h"
 #include "dbwidgets/DBControls.h"
 #include "dbwidgets/DBGrid.h"
 #include "dialogs/CajaError.h"
 #include "dialogs/MensajesScript.h"
-#include "repertory/Ventanas.h"
+#include "dialogs/Sesion.h"
+#include "repertory/Usos.h"
 #include "support/AppFixture.h"
 #include "support/Modal.h"
 #include "support/Fallos.h"
@@ -225,7 +227,7 @@ private slots:
     {
         DataDir d;
         Run r({"tezlap"});
-        QVERIFY(r.app->ajustes().editor);
+        QVERIFY(r.app->sesion().editor());
         auto *modificar = r.child<QToolButton>("Modificar");
         QVERIFY(modificar->isVisible());
         QCOMPARE(modificar->text(), QString("Modificar"));
@@ -258,7 +260,7 @@ private slots:
         QFETCH(QString, current);
         DataDir d;
         Run r(args);
-        QVERIFY(!r.app->ajustes().editor);
+        QVERIFY(!r.app->sesion().editor());
         QVERIFY(!r.child<QToolButton>("Modificar")->isVisible());
         QCOMPARE(r.child<QTabBar>("TabMemo")->count(), 4);
         QVERIFY(!r.child<QWidget>("PanHabitat")->isVisible());
@@ -327,7 +329,7 @@ private slots:
         DataDir d;
         QDir(d.dir.path()).mkdir("english"); // any case
         Run r({"tezlap"});
-        QVERIFY(r.app->ajustes().ingles);
+        QVERIFY(r.app->sesion().ingles());
         QCOMPARE(r.child<QPushButton>("Salir")->text(), QString("Exit"));
         QCOMPARE(r.child<QLabel>("Label30")->text(), QString("     Languages"));
         QCOMPARE(r.child<QLabel>("Label48")->text(), QString("Lu"));
@@ -580,7 +582,7 @@ private slots:
         DataDir d;
         d.writeConfig(valores);
         Run r;
-        auto *usos = static_cast<TFUsos *>(r.w->ventana("TFUsos"));
+        auto *usos = &r.app->ventanas().usos();
         const QRect area = r.w->screen()->availableGeometry();
         QVERIFY2(
             area.contains(r.w->frameGeometry()),

@@ -1,6 +1,7 @@
 // The class picker driven through its window: list, caption, choosing, "Ninguna", type-ahead and
 // editing the class names in place.
 #include "browser/SelClase.h"
+#include "dialogs/Sesion.h"
 #include "browser/Textos.h"
 #include "browser/TextosError.h"
 #include "dbwidgets/DBGrid.h"
@@ -116,10 +117,8 @@ class TestSelClase : public QObject {
     // Tónicos: 4 Tónicos del yin, 5 Tónicos del qi, 6 Tónicos de la sangre.
     struct Escena {
         TempDatabase db;
-        TFSelClase picker{*db};
-        bool editor = false;
-        bool editando = false;
-        bool ingles = false;
+        Sesion sesion;
+        TFSelClase picker{*db, sesion};
 
         Escena()
         {
@@ -129,8 +128,6 @@ class TestSelClase : public QObject {
             clase(1, "Tónicos del yin", "Yin tonics");
             clase(1, "Tónicos del qi", "Qi tonics");
             clase(1, "Tónicos de la sangre", "Blood tonics");
-            picker.setContexto({[this](int n) { return (ingles ? listaIng() : listaEsp()).value(n); },
-                                [this] { return editor; }, [this] { return editando; }});
         }
 
         void clase(int padre, const char *esp, const char *ing)
@@ -223,7 +220,7 @@ private slots:
         QFETCH(QString, titulo);
         QGuiApplication::setApplicationDisplayName(QStringLiteral("Yerbalia"));
         Escena escena;
-        escena.ingles = ingles;
+        escena.sesion.setIngles(ingles);
         if (ingles)
             escena.picker.TextosIngles();
         QString visto;
@@ -293,7 +290,8 @@ private slots:
     {
         QFETCH(QString, como);
         Escena escena;
-        escena.editando = true;
+        escena.sesion.setEditor(true);
+        escena.sesion.setInterruptor(true);
         alMostrarse(this, "FSelClase", [&](QWidget *w) {
             DBGrid *gr = control<DBGrid>(w, "Gr");
             if (gr)
@@ -326,8 +324,8 @@ private slots:
         QFETCH(bool, editor);
         QFETCH(bool, editando);
         Escena escena;
-        escena.editor = editor;
-        escena.editando = editando;
+        escena.sesion.setEditor(editor);
+        escena.sesion.setInterruptor(editando);
         bool ningunaVisible = false, modificarVisible = false, botonesVisibles = false;
         alMostrarse(this, "FSelClase", [&](QWidget *w) {
             auto *ninguna = control<QPushButton>(w, "Ninguna");
@@ -349,7 +347,7 @@ private slots:
     void noSubClassesWhileNotEditing()
     {
         Escena escena;
-        escena.editor = true;
+        escena.sesion.setEditor(true);
         QObject guardia;
         bool mostrada = false;
         alMostrarse(&guardia, "FSelClase", [&](QWidget *w) {
@@ -378,8 +376,8 @@ private slots:
         QFETCH(int, tecla);
         const bool aceptada = tecla == Qt::Key_Return;
         Escena escena;
-        escena.editor = true;
-        escena.editando = true;
+        escena.sesion.setEditor(true);
+        escena.sesion.setInterruptor(true);
         const int filasAntes = escena.db.count("Clases");
         int vacia = -1;
         bool botonesOcultos = false, botonesDeVuelta = false;
@@ -424,8 +422,8 @@ private slots:
     void enterRenamesInPlace()
     {
         Escena escena;
-        escena.editor = true;
-        escena.editando = true;
+        escena.sesion.setEditor(true);
+        escena.sesion.setInterruptor(true);
         bool siguioAbierta = false;
         QStringList despues;
         alEditarNombres(this, despues, [&](QWidget *w, DBGrid *gr) {
@@ -472,9 +470,9 @@ private slots:
         QFETCH(QString, nombre);
         QFETCH(QStringList, lista);
         Escena escena;
-        escena.editor = true;
-        escena.editando = true;
-        escena.ingles = ingles;
+        escena.sesion.setEditor(true);
+        escena.sesion.setInterruptor(true);
+        escena.sesion.setIngles(ingles);
         if (ingles)
             escena.picker.TextosIngles();
         const int filasAntes = escena.db.count("Clases");
@@ -552,7 +550,7 @@ private slots:
     void typeAheadInTheGrid()
     {
         Escena escena;
-        escena.editor = true;
+        escena.sesion.setEditor(true);
         QStringList pasos;
         QString alSalir = "-";
         QString conModificar = "-";
@@ -606,7 +604,7 @@ private slots:
     void classThenSubClass()
     {
         Escena escena;
-        escena.editando = true;
+        escena.sesion.setInterruptor(true);
         QStringList segunda;
         alMostrarse(this, "FSelClase", [&](QWidget *w) {
             if (DBGrid *gr = control<DBGrid>(w, "Gr")) {
@@ -634,8 +632,8 @@ private slots:
     void english()
     {
         Escena escena;
-        escena.ingles = true;
-        escena.editando = true;
+        escena.sesion.setIngles(true);
+        escena.sesion.setInterruptor(true);
         escena.picker.TextosIngles();
         QString titulo;
         QStringList lista, botones;

@@ -1,6 +1,7 @@
 // Full-text search: the search over Plantas (fields, fold, separators, any and
 // every term, rich texts as read) and the search window driven by keys and clicks.
 #include "data/TagBits.h"
+#include "dialogs/Sesion.h"
 #include "search/Buscar.h"
 #include "search/BusquedaTexto.h"
 #include "search/TextMatch.h"
@@ -97,14 +98,15 @@ class TestBuscar : public QObject {
     struct Ventana {
         TempDatabase datos;
         TTagBits hits;
+        Sesion sesion;
         int composiciones = 0;
         std::unique_ptr<TFBuscar> ventana;
 
         Ventana()
         {
             llenar(datos);
-            ventana = std::make_unique<TFBuscar>(TFBuscar::Contexto{datos.db.get(), &hits, [] { return false; },
-                                                                    [] { return false; }, [this] { ++composiciones; }});
+            ventana = std::make_unique<TFBuscar>(*datos.db, hits, sesion);
+            QObject::connect(ventana.get(), &TFBuscar::buscado, [this] { ++composiciones; });
         }
         template <typename T> T *hijo(const char *nombre) const
         {

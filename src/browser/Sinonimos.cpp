@@ -1,4 +1,4 @@
-#include "browser/Ventanas.h"
+#include "browser/Sinonimos.h"
 
 namespace yb {
 

@@ -1,4 +1,4 @@
-#include "repertory/Ventanas.h"
+#include "repertory/Usos.h"
 
 #include "dialogs/Pantalla.h"
 
@@ -71,18 +71,6 @@ void TFUsos::showEvent(QShowEvent *event)
 {
     TVentana::showEvent(event);
     m_mostrada = true;
-}
-
-TFPlanRep::TFPlanRep(QWidget *parent) : TVentana(parent)
-{
-    setObjectName(QStringLiteral("FPlanRep"));
-    setWindowTitle(QStringLiteral("Yerbalia"));
-}
-
-TFSelArch::TFSelArch(QWidget *parent) : TVentana(parent)
-{
-    setObjectName(QStringLiteral("FSelArch"));
-    setWindowTitle(QStringLiteral("Yerbalia"));
 }
 
 } // namespace yb

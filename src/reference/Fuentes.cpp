@@ -1,12 +1,6 @@
-#include "reference/Ventanas.h"
+#include "reference/Fuentes.h"
 
 namespace yb {
-
-TFGlo::TFGlo(QWidget *parent) : TVentana(parent)
-{
-    setObjectName(QStringLiteral("FGlo"));
-    setWindowTitle(QStringLiteral("Yerbalia"));
-}
 
 TFFuentes::TFFuentes(QWidget *parent) : TVentana(parent)
 {

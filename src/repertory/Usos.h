@@ -35,16 +35,4 @@ private:
     bool m_mostrada = false;
 };
 
-// The repertorial chart.
-class TFPlanRep : public TVentana {
-public:
-    explicit TFPlanRep(QWidget *parent = nullptr);
-};
-
-// The chooser of stored repertories.
-class TFSelArch : public TVentana {
-public:
-    explicit TFSelArch(QWidget *parent = nullptr);
-};
-
 } // namespace yb

@@ -4,12 +4,6 @@
 
 namespace yb {
 
-// The glossary.
-class TFGlo : public TVentana {
-public:
-    explicit TFGlo(QWidget *parent = nullptr);
-};
-
 // The literary sources.
 class TFFuentes : public TVentana {
 public:
