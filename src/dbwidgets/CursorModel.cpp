@@ -23,7 +23,7 @@ void CursorModel::setCursor(Cursor *cursor)
 {
     if (cursor == m_cursor)
         return;
-    disconnectCursor();
+    m_connections.disconnectAll();
     m_cursor = cursor;
     if (cursor) {
         m_connections << connect(cursor, &Cursor::rowsChanged, this, &CursorModel::reload)
@@ -32,18 +32,11 @@ void CursorModel::setCursor(Cursor *cursor)
                       << connect(&cursor->database(), &Database::tableChanged, this,
                                  [this](const QString &table) { tableChanged(table); })
                       << connect(cursor, &QObject::destroyed, this, [this] {
-                             disconnectCursor();
+                             m_connections.disconnectAll();
                              reload();
                          });
     }
     reload();
-}
-
-void CursorModel::disconnectCursor()
-{
-    for (const QMetaObject::Connection &c : std::as_const(m_connections))
-        disconnect(c);
-    m_connections.clear();
 }
 
 void CursorModel::setColumns(const QList<Column> &columns)

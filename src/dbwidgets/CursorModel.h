@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dbwidgets/ConnectionSet.h"
 #include "data/Cursor.h"
 
 #include <QAbstractTableModel>
@@ -56,7 +57,6 @@ signals:
     void errorOccurred(const yb::DbError &error);
 
 private:
-    void disconnectCursor();
     void reload();
     void tableChanged(const QString &table);
     void resolveFields();
@@ -68,7 +68,7 @@ private:
     static constexpr int kCacheRows = 256;
 
     QPointer<Cursor> m_cursor;
-    QList<QMetaObject::Connection> m_connections;
+    ConnectionSet m_connections;
     QList<Column> m_columns;
     QList<int> m_fields;        // field index of each column, -1 when the cursor lacks it
     QList<FieldType> m_types;   // type of each column's field

@@ -30,9 +30,7 @@ void DBGrid::setDataSource(DataSource *source)
 {
     if (source == m_source)
         return;
-    for (const QMetaObject::Connection &c : std::as_const(m_connections))
-        disconnect(c);
-    m_connections.clear();
+    m_connections.disconnectAll();
     m_source = source;
     if (source) {
         m_connections << connect(source, &DataSource::cursorChanged, this, [this] { m_model->setCursor(cursor()); })

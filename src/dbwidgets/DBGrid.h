@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dbwidgets/ConnectionSet.h"
 #include "dbwidgets/CursorModel.h"
 #include "dbwidgets/DataSource.h"
 
@@ -68,7 +69,7 @@ private:
 
     CursorModel *m_model;
     QPointer<DataSource> m_source;
-    QList<QMetaObject::Connection> m_connections;
+    ConnectionSet m_connections;
     bool m_readOnly = false;
     bool m_postOnCommit = true;
     bool m_committed = false;

@@ -13,26 +13,19 @@ void DataSource::setCursor(Cursor *cursor)
 {
     if (cursor == m_cursor)
         return;
-    disconnectCursor();
+    m_connections.disconnectAll();
     m_cursor = cursor;
     if (cursor) {
         m_connections << connect(cursor, &Cursor::rowsChanged, this, &DataSource::rowsChanged)
                       << connect(cursor, &Cursor::currentChanged, this, &DataSource::currentChanged)
                       << connect(cursor, &Cursor::recordChanged, this, &DataSource::recordChanged)
                       << connect(cursor, &QObject::destroyed, this, [this] {
-                             disconnectCursor();
+                             m_connections.disconnectAll();
                              m_cursor = nullptr;
                              emit cursorChanged();
                          });
     }
     emit cursorChanged();
-}
-
-void DataSource::disconnectCursor()
-{
-    for (const QMetaObject::Connection &c : std::as_const(m_connections))
-        disconnect(c);
-    m_connections.clear();
 }
 
 void DataSource::setAutoEdit(bool on)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dbwidgets/ConnectionSet.h"
 #include "data/Cursor.h"
 
 #include <QObject>
@@ -40,10 +41,9 @@ signals:
     void errorOccurred(const yb::DbError &error);
 
 private:
-    void disconnectCursor();
 
     QPointer<Cursor> m_cursor;
-    QList<QMetaObject::Connection> m_connections;
+    ConnectionSet m_connections;
     bool m_autoEdit = true;
 };
 

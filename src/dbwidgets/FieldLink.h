@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dbwidgets/ConnectionSet.h"
 #include "dbwidgets/DataSource.h"
 
 #include <QPointer>
@@ -41,7 +42,7 @@ private:
     void notify();
 
     QPointer<DataSource> m_source;
-    QList<QMetaObject::Connection> m_connections;
+    ConnectionSet m_connections;
     QString m_field;
     bool m_writing = false;
 };
