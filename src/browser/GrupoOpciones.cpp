@@ -17,6 +17,10 @@ GrupoOpciones::GrupoOpciones(const QString &name, const QStringList &items, QWid
         layout->addWidget(option);
     }
     connect(&m_grupo, &QButtonGroup::idClicked, this, &GrupoOpciones::clicked);
+    connect(&m_grupo, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            emit itemIndexChanged(id);
+    });
 }
 
 void GrupoOpciones::setItemIndex(int index)

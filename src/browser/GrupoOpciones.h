@@ -20,6 +20,8 @@ public:
 
 signals:
     void clicked(int index);
+    // The option chosen changed, by the user or by setItemIndex.
+    void itemIndexChanged(int index);
 
 private:
     QButtonGroup m_grupo;
