@@ -27,7 +27,12 @@ bool CamposSoloLectura::eventFilter(QObject *watched, QEvent *event)
 {
     if (!m_campos.contains(watched))
         return false;
-    auto *box = qobject_cast<QWidget *>(watched);
+    PoliticaErrores::ejecutar([&] { campoSoloLectura(qobject_cast<QWidget *>(watched), event); });
+    return false; // the box still has every event
+}
+
+void CamposSoloLectura::campoSoloLectura(QWidget *box, QEvent *event)
+{
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         if (auto *edit = qobject_cast<DBEdit *>(box))
             edit->setToolTip(edit->text());
@@ -35,16 +40,13 @@ bool CamposSoloLectura::eventFilter(QObject *watched, QEvent *event)
             text->setToolTip(text->text());
         if (QWidget *foco = QApplication::focusWidget(); foco && foco != box)
             m_focoRecordado = foco;
-        return false;
+        return;
     }
     if (event->type() == QEvent::FocusIn && !m_sesion.editando() && qobject_cast<DBEdit *>(box)) {
-        PoliticaErrores::ejecutar([&] {
-            QWidget *destino = m_focoRecordado ? m_focoRecordado.data() : m_focoPorOmision.data();
-            if (destino && destino != box)
-                destino->setFocus();
-        });
+        QWidget *destino = m_focoRecordado ? m_focoRecordado.data() : m_focoPorOmision.data();
+        if (destino && destino != box)
+            destino->setFocus();
     }
-    return false;
 }
 
 } // namespace yb

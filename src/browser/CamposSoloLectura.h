@@ -24,6 +24,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void campoSoloLectura(QWidget *box, QEvent *event);
+
     const Sesion &m_sesion;
     QPointer<QWidget> m_focoPorOmision;
     QPointer<QWidget> m_focoRecordado; // where a read-only box sends the focus back

@@ -102,7 +102,7 @@ PanelLista::PanelLista(Sesion &sesion, DataSource *plan, QWidget *parent)
     connect(CBIdioma, &ComboIdioma::desplegado, this, manejador([this] { CBIdiomaDropDown(); }));
     connect(CBIdioma, &ComboIdioma::plegado, this, manejador([this] { CBIdiomaCloseUp(); }));
     connect(SelPlanForm, &GrupoOpciones::clicked, this, manejador([this] { SelPlanFormClick(); }));
-    connect(SelPlanForm, &GrupoOpciones::itemIndexChanged, this, &PanelLista::tipoCambiado);
+    connect(SelPlanForm, &GrupoOpciones::itemIndexChanged, this, manejador([this](int t) { emit tipoCambiado(t); }));
     connect(BotBusSinon, &QPushButton::clicked, this, manejador([this] { BotBusSinonClick(); }));
     connect(GrNom, &QAbstractItemView::clicked, this, manejador([this] { GrNomCellClick(); }));
     GrNom->installEventFilter(this);
