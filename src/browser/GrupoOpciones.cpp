@@ -29,14 +29,6 @@ void GrupoOpciones::setItemIndex(int index)
         b->setChecked(true);
 }
 
-QStringList GrupoOpciones::items() const
-{
-    QStringList texts;
-    for (QAbstractButton *b : m_grupo.buttons())
-        texts << b->text();
-    return texts;
-}
-
 void GrupoOpciones::setItems(const QStringList &items)
 {
     for (int i = 0; i < items.size(); ++i)

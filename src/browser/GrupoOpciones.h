@@ -15,7 +15,6 @@ public:
 
     int itemIndex() const { return m_grupo.checkedId(); }
     void setItemIndex(int index);
-    QStringList items() const;
     void setItems(const QStringList &items); // new texts, same number of options
 
 signals:

@@ -53,7 +53,6 @@ public:
     // The data module and the other windows, in creation order; set before the first showing.
     void setDataModule(TDM *dm);
     void setVentanas(const Vecinas &vecinas);
-    TDM *dm() const { return m_dm; }
 
     // The panels.
     PanelLista &lista() const { return *m_lista; }
