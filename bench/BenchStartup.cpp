@@ -5,6 +5,7 @@
 
 #include "app/Aplicacion.h"
 #include "browser/ComboIdioma.h"
+#include "browser/PanelLista.h"
 #include "browser/Plantas.h"
 #include "dbwidgets/DBGrid.h"
 
@@ -105,7 +106,7 @@ int main(int argc, char **argv)
                 QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
                 QElapsedTimer t;
                 t.start();
-                QCoreApplication::sendEvent(w.GrNom, &press);
+                QCoreApplication::sendEvent(w.lista().GrNom, &press);
                 return t.nsecsElapsed();
             };
             for (const char *c = palabra; *c; ++c)
@@ -121,12 +122,12 @@ int main(int argc, char **argv)
         for (int item : {1, 2, 3, 4}) {
             QElapsedTimer t;
             t.start();
-            w.CBIdioma->setCurrentIndex(item);
-            w.CBIdiomaChange();
+            w.lista().CBIdioma->setCurrentIndex(item);
+            w.lista().CBIdiomaChange();
             (pass == 0 ? firstSwitch : secondSwitch).add(t.nsecsElapsed());
         }
-        w.CBIdioma->setCurrentIndex(0);
-        w.CBIdiomaChange();
+        w.lista().CBIdioma->setCurrentIndex(0);
+        w.lista().CBIdiomaChange();
     }
 
     // The list filter with a class criterion, and back to the whole list.

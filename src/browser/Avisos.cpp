@@ -4,6 +4,7 @@
 #include "browser/TextosError.h"
 #include "dbwidgets/DataSource.h"
 #include "dialogs/Mensajes.h"
+#include "dialogs/PoliticaErrores.h"
 
 namespace yb {
 
@@ -15,7 +16,7 @@ void avisarNoGuardado(const DbError &error, bool ingles)
 void avisarFallos(DataSource *source, std::function<bool()> ingles)
 {
     QObject::connect(source, &DataSource::errorOccurred, source,
-                     [ingles = std::move(ingles)](const DbError &error) { avisarNoGuardado(error, ingles()); });
+                     manejador([ingles = std::move(ingles)](const DbError &error) { avisarNoGuardado(error, ingles()); }));
 }
 
 } // namespace yb

@@ -17,20 +17,16 @@ GrupoOpciones::GrupoOpciones(const QString &name, const QStringList &items, QWid
         layout->addWidget(option);
     }
     connect(&m_grupo, &QButtonGroup::idClicked, this, &GrupoOpciones::clicked);
+    connect(&m_grupo, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            emit itemIndexChanged(id);
+    });
 }
 
 void GrupoOpciones::setItemIndex(int index)
 {
     if (QAbstractButton *b = m_grupo.button(index))
         b->setChecked(true);
-}
-
-QStringList GrupoOpciones::items() const
-{
-    QStringList texts;
-    for (QAbstractButton *b : m_grupo.buttons())
-        texts << b->text();
-    return texts;
 }
 
 void GrupoOpciones::setItems(const QStringList &items)

@@ -15,11 +15,12 @@ public:
 
     int itemIndex() const { return m_grupo.checkedId(); }
     void setItemIndex(int index);
-    QStringList items() const;
     void setItems(const QStringList &items); // new texts, same number of options
 
 signals:
     void clicked(int index);
+    // The option chosen changed, by the user or by setItemIndex.
+    void itemIndexChanged(int index);
 
 private:
     QButtonGroup m_grupo;

@@ -1,18 +1,25 @@
-// The main window's life: creation, first showing, modes, language,
-// configuration, colours, text size and closing.
+// The main window's life: built from its panels, first showing, modes, language,
+// configuration, colours, text size, keys and closing.
 #include "browser/Plantas.h"
 
 #include "browser/Avisos.h"
+#include "browser/BarraInferior.h"
 #include "browser/Calco.h"
+#include "browser/CamposSoloLectura.h"
 #include "browser/Colores.h"
 #include "browser/ComboIdioma.h"
-#include "browser/EscalaPropiedad.h"
-#include "browser/GrupoOpciones.h"
+#include "browser/PanelFoto.h"
+#include "browser/PanelLista.h"
+#include "browser/PanelNombres.h"
+#include "browser/PanelPaginas.h"
+#include "browser/PanelPropiedades.h"
+#include "browser/PanelTextos.h"
+#include "browser/Piezas.h"
 #include "browser/Textos.h"
 #include "browser/TextosError.h"
+#include "browser/VistaPreviaTeclas.h"
 #include "dbwidgets/DBControls.h"
 #include "dbwidgets/DBGrid.h"
-#include "dbwidgets/DBRichEdit.h"
 #include "dbwidgets/DataSource.h"
 #include "dialogs/CajaError.h"
 #include "dialogs/Mensajes.h"
@@ -24,36 +31,19 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFrame>
-#include <QHeaderView>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
-#include <QStackedWidget>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <optional>
 
 namespace yb {
-namespace {
-
-void colorear(QWidget *w, const QColor &color)
-{
-    if (!w)
-        return;
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, color);
-    p.setColor(QPalette::Base, color);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-} // namespace
+using namespace piezas;
 
 TFPlantas::TFPlantas(Sesion &sesion, const QStringList &argumentos, QWidget *parent)
-    : QWidget(parent), ListaEsp(listaEsp()), ListaIng(listaIng()), m_sesion(sesion), m_argumentos(argumentos)
+    : QWidget(parent), ListaEsp(listaEsp()), m_sesion(sesion), ListaIng(listaIng()), m_argumentos(argumentos)
 {
     setObjectName(QStringLiteral("FPlantas"));
     setWindowTitle(QStringLiteral("Yerbalia"));
@@ -70,39 +60,121 @@ TFPlantas::TFPlantas(Sesion &sesion, const QStringList &argumentos, QWidget *par
         avisarFallos(source, [this] { return m_sesion.ingles(); });
     construirInterfaz();
     conectar();
-    connect(&m_sesion, &Sesion::inglesCambiado, this, [this](bool ingles) {
-        if (ingles)
-            TextosIngles();
+    // The window sees every key typed in its own controls before they do.
+    m_vistaPrevia = new VistaPreviaTeclas(this, [this](QObject *watched, QKeyEvent *event) {
+        return PoliticaErrores::ejecutar([&] { return teclaVista(watched, event); }, false);
     });
-    connect(&m_sesion, &Sesion::modoLector, this, &TFPlantas::ModoLector);
-    connect(&m_sesion, &Sesion::esquemaCambiado, this, &TFPlantas::AplicarColores);
-    connect(&m_sesion, &Sesion::letraCambiada, this, &TFPlantas::AplicarLetra);
-    FormCreate();
 }
 
 TFPlantas::~TFPlantas()
 {
-    qApp->removeEventFilter(this);
-    // The controls outlive this part of the window while QWidget deletes them:
-    // nothing they signal may reach it any more.
-    for (QObject *control : findChildren<QObject *>())
-        control->disconnect(this);
+    // While QWidget hides and deletes the panels, nothing they or the session
+    // signal may reach this part of the window any more.
+    for (const QMetaObject::Connection &conexion : std::as_const(m_conexiones))
+        disconnect(conexion);
+    delete m_vistaPrevia; // nor may a key
     if (m_dm)
-        m_dm->setHost(nullptr);
+        m_dm->setVista(nullptr);
 }
 
-void TFPlantas::FormCreate()
+// The panels in the order the focus goes through them.
+void TFPlantas::construirInterfaz()
 {
-    m_claveClase = 0;
-    m_claveSubClase = 0;
-    qApp->installEventFilter(this); // the window sees every key before its controls
+    auto *layout = column(this);
+    Splitter5 = named(new QSplitter(Qt::Horizontal, this), "Splitter5");
+    layout->addWidget(Splitter5, 1);
+    PanIzq = panel(Splitter5, "PanIzq");
+    auto *izq = column(PanIzq);
+    m_lista = new PanelLista(m_sesion, SPlan, PanIzq);
+    izq->addWidget(m_lista, 1);
+    m_propiedades = new PanelPropiedades(SPlan, SFuentes, PanIzq);
+    izq->addWidget(m_propiedades);
+    Splitter5->addWidget(PanIzq);
+
+    auto *derecha = new QWidget(Splitter5);
+    auto *derechaLayout = column(derecha);
+    Splitter7 = named(new QSplitter(Qt::Vertical, derecha), "Splitter7");
+    derechaLayout->addWidget(Splitter7);
+    Splitter5->addWidget(derecha);
+    Splitter5->setStretchFactor(1, 1);
+
+    Splitter2 = named(new QSplitter(Qt::Horizontal, Splitter7), "Splitter2");
+    PanCen = panel(Splitter2, "PanCen");
+    auto *cen = column(PanCen);
+    m_nombres = new PanelNombres(SPlan, PanCen);
+    cen->addWidget(m_nombres);
+    m_foto = new PanelFoto(SPlan, PanCen);
+    cen->addWidget(m_foto, 1);
+    Splitter2->addWidget(PanCen);
+    m_textos = new PanelTextos(m_sesion, SPlan, SNotas, Splitter2);
+    for (QWidget *linea : m_lista->construirLineasClase(m_textos))
+        m_textos->agregarAlPie(linea);
+    Splitter2->addWidget(m_textos);
+    Splitter2->setStretchFactor(1, 1);
+    Splitter7->addWidget(Splitter2);
+    m_paginas = new PanelPaginas(m_sesion, {SRel, SRelSint, SRelComp, SRelFormPl, SRelPlForm}, Splitter7);
+    Splitter7->addWidget(m_paginas);
+    Splitter7->setStretchFactor(0, 1);
+
+    // The instructions of the single-record view, shown in its place while it is active.
+    PanInstrUna = panel(this, "PanInstrUna");
+    auto *instr = row(PanInstrUna, 4);
+    ImVolver = label(QStringLiteral("⟵"), PanInstrUna, "ImVolver");
+    LabAtras = label(QStringLiteral("Volver"), PanInstrUna, "LabAtras");
+    instr->addWidget(ImVolver);
+    instr->addWidget(LabAtras);
+    instr->addStretch(1);
+    PanInstrUna->hide();
+    layout->addWidget(PanInstrUna);
+    m_barra = new BarraInferior(m_sesion, this);
+    layout->addWidget(m_barra);
+
+    m_camposSoloLectura = new CamposSoloLectura(m_sesion, m_lista->GrNom, this);
+    m_camposSoloLectura->vigilar({m_nombres->EdPinYin, m_nombres->Ed[0], m_nombres->Ed[1], m_nombres->Ed[2],
+                                  m_nombres->Ed[3], m_propiedades->DBEdit1, m_propiedades->DBEdit3,
+                                  m_propiedades->DBEdit5, m_propiedades->DBEdit6, m_lista->DBText1, m_lista->DBText2});
+}
+
+// What the panels ask of the window, and the window's own controls.
+void TFPlantas::conectar()
+{
+    // Every connection to the window is kept, so that none outlives the whole window.
+    const auto aVentana = [this](auto *emisor, auto senal, auto &&handler) {
+        m_conexiones << connect(emisor, senal, this, manejador(std::forward<decltype(handler)>(handler)));
+    };
+    aVentana(m_barra->Salir, &QPushButton::clicked, [this] { close(); });
+    aVentana(m_barra->Mas, &QToolButton::clicked, [this] { MasClick(); });
+    aVentana(m_barra->Menos, &QToolButton::clicked, [this] { MenosClick(); });
+    aVentana(m_barra->Modificar, &QToolButton::toggled, [this] { ModificarClick(); });
+    aVentana(m_lista->VerTodo, &QPushButton::clicked, [this] { VerTodoClick(); });
+    aVentana(m_textos->Buscar, &QPushButton::clicked, [this] { BuscarClick(); });
+    aVentana(m_lista, &PanelLista::filtroPedido, [this] { ComponerFiltro(); });
+    aVentana(m_lista, &PanelLista::tipoCambiado, [this] { estadoAlModulo(); });
+    aVentana(m_lista, &PanelLista::disposicionCambiada, [this] { AjustarPaneles(); });
+    aVentana(m_propiedades, &PanelPropiedades::disposicionCambiada, [this] { AjustarPaneles(); });
+    aVentana(m_paginas, &PanelPaginas::disposicionCambiada, [this] { AjustarPaneles(); });
+    aVentana(Splitter5, &QSplitter::splitterMoved, [this] { AjustarPaneles(); });
+    for (QSplitter *s : {Splitter2, Splitter5, Splitter7})
+        aVentana(s, &QSplitter::splitterMoved, [this] {
+            if (TFCalco *c = m_vecinas.calco)
+                c->repintar();
+        });
+
+    aVentana(&m_sesion, &Sesion::inglesCambiado, [this](bool ingles) {
+        if (ingles)
+            TextosIngles();
+    });
+    aVentana(&m_sesion, &Sesion::modoLector, [this] { ModoLector(); });
+    aVentana(&m_sesion, &Sesion::editandoCambiado, [this] { estadoAlModulo(); });
+    aVentana(&m_sesion, &Sesion::esquemaCambiado, [this] { AplicarColores(); });
+    aVentana(&m_sesion, &Sesion::letraCambiada, [this] { AplicarLetra(); });
 }
 
 void TFPlantas::setDataModule(TDM *dm)
 {
     m_dm = dm;
     dm->database().setPassword(QLatin1String(kClave));
-    dm->setHost(this);
+    dm->setVista(this);
     dm->informar = &Mensajes::informar;
     dm->guardadoFallido = [this](const DbError &e) { avisarNoGuardado(e, m_sesion.ingles()); };
     dm->reloj = [](bool on) {
@@ -119,20 +191,34 @@ void TFPlantas::setDataModule(TDM *dm)
     SRelPlForm->setCursor(&dm->TRelPlForm);
     SFuentes->setCursor(&dm->TFuentes);
     SNotas->setCursor(&dm->TNotas);
+    m_lista->setDataModule(dm);
+    m_textos->setDataModule(dm);
+    estadoAlModulo();
 }
 
 void TFPlantas::setVentanas(const Vecinas &vecinas)
 {
     m_vecinas = vecinas;
+    m_lista->setSelClase(vecinas.selClase);
     if (vecinas.buscar)
-        connect(vecinas.buscar, &TFBuscar::buscado, this, manejador([this] { ComponerFiltro(); }));
+        m_conexiones << connect(vecinas.buscar, &TFBuscar::buscado, this, manejador([this] { ComponerFiltro(); }));
 }
 
 QString TFPlantas::rutaConfig() const { return rutaSinMayusculas(QDir::current(), QStringLiteral("Config.Dat")); }
 
-bool TFPlantas::editando() const { return m_sesion.editando(); }
-
-bool TFPlantas::editorMode() const { return m_sesion.editor(); }
+void TFPlantas::estadoAlModulo()
+{
+    if (!m_dm)
+        return;
+    m_dm->tipo = m_lista->tipo();
+    m_dm->modoEditor = m_sesion.editor();
+    m_dm->editando = m_sesion.editando();
+    m_dm->filtroBusqueda = m_filtroBusqueda;
+    // No properties criteria can be set yet: while its filter is on, every record passes it.
+    m_dm->filtroPropiedades = m_filtroPropiedades ? TDM::FiltroPropiedades([](const QString &, const QString &,
+                                                                                const QString &) { return true; })
+                                                  : nullptr;
+}
 
 // ---- first showing -------------------------------------------------------------
 
@@ -142,7 +228,8 @@ void TFPlantas::showEvent(QShowEvent *event)
     if (m_mostrada)
         return;
     m_mostrada = true;
-    FormShow();
+    m_textos->seguirPestanas();
+    PoliticaErrores::ejecutar([this] { FormShow(); });
     emit mostrada();
 }
 
@@ -164,25 +251,25 @@ void TFPlantas::FormShow()
         }
     };
     LeerConfig();
-    LabBus->clear();
-    LabBus->hide();
-    CBIdioma->setCurrentIndex(0);
-    datos([&] { CBIdiomaChange(); });
-    m_numeroFoto = 1;
-    Im->setDataField(QStringLiteral("Foto1"));
-    Ficha->setCurrentWidget(PagAcc);
+    m_lista->LabBus->clear();
+    m_lista->LabBus->hide();
+    m_lista->CBIdioma->setCurrentIndex(0);
+    datos([&] { m_lista->CBIdiomaChange(); });
+    m_foto->reiniciar();
+    m_paginas->mostrarPrimera();
     const bool abierta = datos([&] { m_dm->abrir(); });
-    datos([&] { TabMemoChange(); }); // the text panel shows the first tab's text
+    datos([&] { m_textos->TabMemoChange(); }); // the text panel shows the first tab's text
     AplicarColores();
     AplicarLetra();
     const QString primero = m_argumentos.value(0);
     datos([&] { irAlMasCercano(primero); });
     // Without its data there is nothing to edit, and nothing typed could be kept.
     m_sesion.setEditor(abierta && primero == QLatin1String(kPalabraEditor));
+    estadoAlModulo();
     if (!m_sesion.editor())
         m_sesion.pasarAModoLector();
-    FicPropAut->setFixedHeight(FicPropAut->sizeHint().height());
-    Modificar->setChecked(false);
+    m_propiedades->fijarAltura();
+    m_barra->Modificar->setChecked(false);
     if (!datos([&] { ModificarClick(); }))
         mostrarEdicion();
     datos([&] { ComponerFiltro(); });
@@ -203,20 +290,21 @@ void TFPlantas::irAlMasCercano(const QString &texto)
 
 void TFPlantas::ModoLector()
 {
-    if (TabMemo->count() == 5)
-        TabMemo->removeTab(4);
-    PanHabitat->hide();
-    Modificar->hide();
+    m_textos->ModoLector();
+    m_propiedades->ModoLector();
+    m_barra->ModoLector();
+    estadoAlModulo();
 }
 
 void TFPlantas::ModificarClick()
 {
-    m_sesion.setInterruptor(Modificar->isChecked());
-    const bool on = editando();
+    QToolButton *modificar = m_barra->Modificar;
+    m_sesion.setInterruptor(modificar->isChecked());
+    const bool on = m_sesion.editando();
     if (m_dm && !m_dm->guardarLoEscrito() && !on) {
         // What was typed is not stored yet: editing stays on, so that it still can be.
-        const QSignalBlocker quieto(Modificar);
-        Modificar->setChecked(true);
+        const QSignalBlocker quieto(modificar);
+        modificar->setChecked(true);
         m_sesion.setInterruptor(true);
         return;
     }
@@ -227,20 +315,19 @@ void TFPlantas::ModificarClick()
 
 void TFPlantas::mostrarEdicion()
 {
-    const bool on = editando();
+    const bool on = m_sesion.editando();
     SPlan->setAutoEdit(on);
-    PanBotSint->setVisible(on);
-    PanBotIm->setVisible(on);
-    PanTox->setVisible(on);
-    Modificar->setText(on ? QStringLiteral("Editando") : QStringLiteral("Modificar"));
-    FichaChange();
+    m_paginas->mostrarEdicion(on);
+    m_foto->mostrarEdicion(on);
+    m_propiedades->mostrarEdicion(on);
+    m_barra->mostrarEdicion(on);
+    m_paginas->FichaChange();
 }
 
 // ---- English interface ----------------------------------------------------------
 
 void TFPlantas::TextosIngles()
 {
-    const int tab = TabMemo->currentIndex();
     Cursor::Bookmark actual = 0;
     if (m_dm) {
         actual = m_dm->TPlan.isOpen() ? m_dm->TPlan.bookmark() : 0;
@@ -259,40 +346,22 @@ void TFPlantas::TextosIngles()
         else if (auto *b = qobject_cast<QAbstractButton *>(w))
             b->setText(texto);
     }
-    GrAcc->setColumns({{QStringLiteral("UsoIng")}});
-    GrSint->setColumns({{QStringLiteral("SintIng")}});
+    m_paginas->TextosIngles();
     if (m_dm) {
         m_dm->mensajes = ListaIng;
         m_dm->setEnglish(true);
     }
-    while (TabMemo->count() > 0)
-        TabMemo->removeTab(0);
-    for (const QString &t : QStringLiteral("Description,Warnings,Drugstore,Notes").split(u','))
-        TabMemo->addTab(t);
-    CBIdioma->clear();
-    CBIdioma->addItems({QStringLiteral("PinYin"), QStringLiteral("Pharmaceutical"), QStringLiteral("Scientific"),
-                        QStringLiteral("Spanish"), QStringLiteral("English")});
-    SelPlanForm->setItems({QStringLiteral("Elements"), QStringLiteral("Formulas"), QStringLiteral("All")});
-    DBEdit5->setDataField(QStringLiteral("ParteIng"));
-    cargarImagenInglesa(ImFito, QStringLiteral("English/Im2.bmp"));
-    cargarImagenInglesa(ImMort, QStringLiteral("English/Im3.bmp"));
-
-    TabMemo->setCurrentIndex(std::clamp(tab, 0, TabMemo->count() - 1));
-    LabMemo->setText(TabMemo->tabText(TabMemo->currentIndex()));
+    m_textos->TextosIngles();
+    m_lista->TextosIngles();
+    m_propiedades->TextosIngles();
+    m_foto->TextosIngles();
     if (!m_dm)
         return;
-    TabMemoChange();
+    m_textos->TabMemoChange();
     m_dm->TPlan.open();
     if (actual && !m_dm->TPlan.gotoBookmark(actual))
         QApplication::beep();
     m_dm->TPlanAfterScroll();
-}
-
-void TFPlantas::cargarImagenInglesa(QLabel *destino, const QString &archivo)
-{
-    const QPixmap imagen(rutaSinMayusculas(QDir::current(), archivo));
-    if (!imagen.isNull())
-        destino->setPixmap(imagen);
 }
 
 // ---- configuration -----------------------------------------------------------------
@@ -340,20 +409,18 @@ void TFPlantas::GuardarConfig()
 void TFPlantas::AplicarColores()
 {
     const EsquemaColores c = esquemaColores(m_sesion.esquema());
-    static const char *const base[] = {
-        "PanNom", "Im", "PanBot", "PanBotIm", "PanBotSint", "Panel11", "Panel13", "Panel14", "Panel17", "Panel18",
-        "Panel19", "Panel20", "Panel21", "Panel22", "Panel24", "Panel3", "Panel12", "Panel15", "Panel16", "Panel23",
-        "Panel25", "Panel26", "Panel27", "Panel30", "Panel31", "Panel32", "Panel5", "Panel7", "Panel9", "PanIzq",
-        "PanLogoRec", "PanMort", "Splitter2", "Splitter5", "Splitter7"};
-    static const char *const cabecera[] = {"PanClase", "PanSubClase", "Panel41", "Panel42", "Panel43",
-                                           "Panel44", "Panel45", "Panel4"};
-    for (const char *n : base)
-        colorear(findChild<QWidget *>(QLatin1String(n)), c.base);
-    for (const char *n : cabecera)
-        colorear(findChild<QWidget *>(QLatin1String(n)), c.cabecera);
-    for (QWidget *w : std::initializer_list<QWidget *>{GrNom, GrAcc, GrSint, GrComp, GrFormPl, GrPlForm, Memo, PanProp,
-                                                       PanInstrUna, LabAtras})
-        colorear(w, c.claro);
+    for (QWidget *w : {PanIzq, static_cast<QWidget *>(Splitter2), static_cast<QWidget *>(Splitter5),
+                       static_cast<QWidget *>(Splitter7)})
+        colorear(w, c.base);
+    colorear(PanInstrUna, c.claro);
+    colorear(LabAtras, c.claro);
+    m_lista->aplicarColores(c);
+    m_propiedades->aplicarColores(c);
+    m_nombres->aplicarColores(c);
+    m_foto->aplicarColores(c);
+    m_textos->aplicarColores(c);
+    m_paginas->aplicarColores(c);
+    m_barra->aplicarColores(c);
 }
 
 void TFPlantas::AplicarLetra()
@@ -362,28 +429,20 @@ void TFPlantas::AplicarLetra()
         const QSignalBlocker callada(&m_sesion); // applied right here
         m_sesion.setLetra(letraAplicable(m_sesion.letra()));
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{Memo, GrNom, GrAcc, GrSint, GrFormPl, GrPlForm}) {
-        QFont f = w->font();
-        f.setPointSize(m_sesion.letra());
-        w->setFont(f);
-    }
-    for (DBGrid *g : {GrNom, GrAcc, GrSint, GrFormPl, GrPlForm})
-        g->verticalHeader()->setDefaultSectionSize(QFontMetrics(g->font()).height() + 4);
-}
-
-void TFPlantas::ColorClick()
-{
-    m_sesion.setEsquema(siguienteEsquema(m_sesion.esquema())); // the change applies the colours
+    const int letra = m_sesion.letra();
+    m_textos->aplicarLetra(letra);
+    m_lista->aplicarLetra(letra);
+    m_paginas->aplicarLetra(letra);
 }
 
 void TFPlantas::MasClick()
 {
-    m_sesion.setLetra(letraMayor(Memo->font().pointSize())); // the change applies the size
+    m_sesion.setLetra(letraMayor(m_textos->letraMostrada())); // the change applies the size
 }
 
 void TFPlantas::MenosClick()
 {
-    const int actual = Memo->font().pointSize();
+    const int actual = m_textos->letraMostrada();
     if (actual <= 10)
         return;
     m_sesion.setLetra(letraMenor(actual));
@@ -393,17 +452,18 @@ void TFPlantas::MenosClick()
 
 void TFPlantas::closeEvent(QCloseEvent *event)
 {
-    if (!FormCloseQuery()) {
+    const bool cerrar = PoliticaErrores::ejecutar([this] { return FormCloseQuery(); }, false);
+    if (!cerrar) {
         event->ignore();
         return;
     }
-    FormClose();
+    PoliticaErrores::ejecutar([this] { FormClose(); });
     event->accept();
 }
 
 bool TFPlantas::FormCloseQuery()
 {
-    GrNom->setFocus();
+    m_lista->GrNom->setFocus();
     if (m_mostrarFicha) {
         m_mostrarFicha = false;
         return false;
@@ -426,47 +486,25 @@ bool TFPlantas::FormCloseQuery()
 
 void TFPlantas::FormClose()
 {
-    if (TFCalco *overlay = calco())
+    if (TFCalco *overlay = m_vecinas.calco)
         overlay->setEnVigor(false);
     GuardarConfig();
     hide();
     if (!m_dm)
         return;
-    if (editando()) // stored or dropped by the closing question: nothing typed is left to lose
+    if (m_sesion.editando()) // stored or dropped by the closing question: nothing typed is left to lose
         ignorarErrores([&] { m_dm->TPlan.post(); });
     m_dm->cerrar();
 }
 
-// Installed on the application: the window sees every key before its controls,
-// and a few controls' events are handled here.
-bool TFPlantas::eventFilter(QObject *watched, QEvent *event)
+// ---- keys -------------------------------------------------------------------------------
+
+// Every key of the window's own controls, before the control sees it.
+bool TFPlantas::teclaVista(QObject *watched, QKeyEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        auto *w = qobject_cast<QWidget *>(watched);
-        if (!w || w->window() != this || !isVisible())
-            break;
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (FormKeyDown(key))
-            return true;
-        if (watched == GrNom && GrNomKeyDown(key))
-            return true;
-        break;
-    }
-    case QEvent::FocusOut:
-        if (watched == GrNom)
-            GrNomExit();
-        break;
-    case QEvent::Resize:
-        if (watched == PanProp)
-            AjustarPaneles();
-        break;
-    default:
-        break;
-    }
-    if (m_camposSoloLectura.contains(watched))
-        campoSoloLectura(watched, event);
-    return QWidget::eventFilter(watched, event);
+    if (FormKeyDown(event))
+        return true;
+    return watched == m_lista->GrNom && m_lista->GrNomKeyDown(event);
 }
 
 bool TFPlantas::FormKeyDown(QKeyEvent *event)
@@ -487,7 +525,7 @@ bool TFPlantas::FormKeyDown(QKeyEvent *event)
 void TFPlantas::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    AjustarPaneles();
+    PoliticaErrores::ejecutar([this] { AjustarPaneles(); });
 }
 
 } // namespace yb

@@ -5,7 +5,6 @@ namespace {
 
 const QString kPlantas = QStringLiteral("Plantas");
 
-// Runs a step whose errors are ignored: the rest of the work still runs.
 } // namespace
 
 TDM::TDM(Database &db, const QStringList &listaEsp)
@@ -96,20 +95,18 @@ void TDM::cerrar()
 
 bool TDM::TPlanFilterRecord(const Record &record) const
 {
-    if (!m_host)
-        return true;
     const auto &[clave, meridianos, energia, sabor] = m_camposPrueba;
-    if (m_host->searchFilterOn() && !tagBits.test(record.value(clave).toInt()))
+    if (filtroBusqueda && !tagBits.test(record.value(clave).toInt()))
         return false;
-    if (m_host->propertiesFilterOn())
-        return m_host->pasaFiltro(record.value(meridianos).toString(), record.value(energia).toString(),
-                                  record.value(sabor).toString());
+    if (filtroPropiedades)
+        return filtroPropiedades(record.value(meridianos).toString(), record.value(energia).toString(),
+                                 record.value(sabor).toString());
     return true;
 }
 
 void TDM::ajustarPruebaDeRegistro()
 {
-    const bool enUso = m_host && (m_host->searchFilterOn() || m_host->propertiesFilterOn());
+    const bool enUso = filtroBusqueda || filtroPropiedades;
     if (!enUso) {
         TPlan.setFilterPredicate(nullptr);
         return;
@@ -124,9 +121,8 @@ void TDM::ajustarPruebaDeRegistro()
 
 void TDM::TPlanAfterInsert(Cursor &cursor)
 {
-    const int kind = m_host ? m_host->selPlanForm() : 2;
-    if (kind == 0 || kind == 1) {
-        cursor.setValue(u"EsFormula", kind == 1);
+    if (tipo == 0 || tipo == 1) {
+        cursor.setValue(u"EsFormula", tipo == 1);
         return;
     }
     if (informar)
@@ -174,46 +170,37 @@ void TDM::TRelPlFormCalcFields(Cursor &cursor)
 
 void TDM::TPlanAfterScroll()
 {
-    if (!m_host || !TPlan.isOpen())
+    if (!m_vista || !TPlan.isOpen())
         return;
-    const bool isFormula = TPlan.asBool(u"EsFormula");
+    RegistroActual registro;
+    registro.esFormula = TPlan.asBool(u"EsFormula");
+    registro.tieneFoto = !TPlan.isNull(u"Foto1");
 
-    // 1. Photo area.
-    m_host->showPhotoArea(!TPlan.isNull(u"Foto1"), isFormula);
-
-    // 2. Page captions, first photo, name rows: one block; an error ends the block only.
+    // The counts and the names: an error leaves them out, the rest of the refresh still runs.
     ignorarErrores([&] {
-        const auto caption = [&](int message, Cursor &c) {
-            return QStringLiteral("%1: %2").arg(mensaje(message)).arg(c.recordCount());
-        };
-        m_host->setPageCaptions(caption(0, TRel), caption(1, TRelSint),
-                                isFormula ? caption(2, TRelPlForm) : caption(3, TRelFormPl), isFormula);
-        m_host->firstPhoto();
+        registro.cuentas = RegistroActual::Cuentas{
+            TRel.recordCount(), TRelSint.recordCount(),
+            registro.esFormula ? TRelPlForm.recordCount() : TRelFormPl.recordCount()};
         static const QStringList nombres = [] {
             QStringList n;
             for (int i = 0; i <= 10; ++i)
                 n << QStringLiteral("Nom%1").arg(i);
             return n;
         }();
-        for (int i = 0; i <= 10; ++i) {
-            const bool visible = m_host->editorMode() || TPlan.asString(nombres[i]).size() > 1;
-            m_host->setNameRowVisible(i, visible);
-        }
+        std::array<bool, 11> mostrados{};
+        for (int i = 0; i <= 10; ++i)
+            mostrados[i] = modoEditor || TPlan.asString(nombres[i]).size() > 1;
+        registro.nombres = mostrados;
     });
+    registro.meridianos = TPlan.asString(u"Meridianos");
+    registro.sabor = TPlan.asString(u"Sabor");
+    registro.energia = TPlan.asString(u"Energia");
+    registro.perfilDeIngredientes = registro.esFormula && editando && tipo == 2;
 
-    // 3. Property page.
-    m_host->showPropertyPage(isFormula);
+    // The window's steps, in their order: photo area, counts and names, properties, formula pages.
+    m_vista->mostrarRegistro(registro);
 
-    // 4. Property scales.
-    if (isFormula && m_host->editing() && m_host->selPlanForm() == 2)
-        m_host->computeFormulaProfile();
-    else
-        m_host->showScales(TPlan.asString(u"Meridianos"), TPlan.asString(u"Sabor"), TPlan.asString(u"Energia"));
-
-    // 5. Formula pages.
-    m_host->switchFormulaPage(isFormula);
-
-    // 6. Notes row. Another record's notes that cannot be stored are reported, never dropped.
+    // The notes row. Another record's notes that cannot be stored are reported, never dropped.
     try {
         refreshNotes();
     } catch (const DbError &e) {
@@ -221,8 +208,8 @@ void TDM::TPlanAfterScroll()
             guardadoFallido(e);
     }
 
-    // 7. Editor buttons under the pages.
-    m_host->fichaChange();
+    // And the window's last step, under the pages.
+    m_vista->registroMostrado();
 }
 
 void TDM::refreshNotes()

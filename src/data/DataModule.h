@@ -4,36 +4,38 @@
 #include "data/TagBits.h"
 
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <optional>
 
 namespace yb {
 
-// What the data module needs of the main window: the filter state, the
-// modes, and the controls its refresh updates, step by step.
-class TDMHost {
+// The current record as the refresh after every move tells it: its kind, whether
+// it has a photo, how many links it has, which of its names are to be shown, and
+// its three profiles.
+struct RegistroActual {
+    bool esFormula = false;
+    bool tieneFoto = false;
+    // Its actions, its indications, and the ingredients of a formula or the formulas a herb is in.
+    struct Cuentas {
+        int acciones = 0, indicaciones = 0, formulas = 0;
+    };
+    std::optional<Cuentas> cuentas; // absent when they could not be counted
+    // Nom0 … Nom10 to be shown: those of more than one letter, every one in editor mode.
+    // Absent when the counts are.
+    std::optional<std::array<bool, 11>> nombres;
+    QString meridianos, sabor, energia;
+    // A formula's profile is worked out from its ingredients (editing the whole list), not read.
+    bool perfilDeIngredientes = false;
+};
+
+// Who shows the current record: told after every move, with the record's
+// facts before its notes row is found, and again once the refresh has ended.
+class TDMVista {
 public:
-    virtual ~TDMHost() = default;
-
-    virtual int selPlanForm() const = 0; // 0 herbs, 1 formulas, 2 both
-    virtual bool editorMode() const = 0;
-    virtual bool editing() const = 0; // the switch Modificar is down
-    virtual bool searchFilterOn() const = 0;
-    virtual bool propertiesFilterOn() const = 0;
-    // The properties test of the properties filter, on the three profiles.
-    virtual bool pasaFiltro(const QString &meridianos, const QString &energia, const QString &sabor) const = 0;
-
-    // Refresh steps.
-    virtual void showPhotoArea(bool hasPhoto, bool isFormula) = 0;
-    virtual void setPageCaptions(const QString &acc, const QString &sint, const QString &formulaPage,
-                                 bool isFormula) = 0;
-    virtual void firstPhoto() = 0;
-    virtual void setNameRowVisible(int nameIndex, bool visible) = 0; // Nom0..Nom10
-    virtual void showPropertyPage(bool isFormula) = 0;
-    virtual void computeFormulaProfile() = 0;
-    virtual void showScales(const QString &meridianos, const QString &sabor, const QString &energia) = 0;
-    virtual void switchFormulaPage(bool isFormula) = 0;
-    virtual void fichaChange() = 0;
+    virtual ~TDMVista() = default;
+    virtual void mostrarRegistro(const RegistroActual &registro) = 0;
+    virtual void registroMostrado() = 0;
 };
 
 // The data module: the shared cursors, their lookups and record events, the
@@ -45,7 +47,18 @@ public:
     ~TDM();
 
     Database &database() const { return m_db; }
-    void setHost(TDMHost *host) { m_host = host; }
+    // Who shows the current record; without one the refresh does nothing.
+    void setVista(TDMVista *vista) { m_vista = vista; }
+
+    // The list's state, set by the window: the kind of records (0 herbs, 1 formulas,
+    // 2 both), the modes, and the filters of the record test.
+    int tipo = 2;
+    bool modoEditor = false;
+    bool editando = false;
+    bool filtroBusqueda = false; // only the search's hits pass
+    // The properties test on the three profiles (meridians, nature, taste); none: off.
+    using FiltroPropiedades = std::function<bool(const QString &, const QString &, const QString &)>;
+    FiltroPropiedades filtroPropiedades;
     // How the module shows an information message (the message dialogs in the application).
     std::function<void(const QString &)> informar;
     // Shows or hides the hourglass pointer around long operations.
@@ -84,7 +97,7 @@ public:
     bool TPlanFilterRecord(const Record &record) const;
     // Puts the record test on TPlan while a search or properties filter is on,
     // and takes it off otherwise: without one it passes every record, so the
-    // list need not read every record's profiles. Called when a filter flag changes.
+    // list need not read every record's profiles. Called when a filter changes.
     void ajustarPruebaDeRegistro();
     void TPlanAfterInsert(Cursor &cursor);
     static void TPlanAfterPost(Cursor &cursor);
@@ -106,7 +119,7 @@ private:
     void guardarNotas();
 
     Database &m_db;
-    TDMHost *m_host = nullptr;
+    TDMVista *m_vista = nullptr;
     std::optional<DbError> m_errorApertura;
     struct CamposPrueba {
         int clave = 0, meridianos = 0, energia = 0, sabor = 0;

@@ -177,6 +177,30 @@ private slots:
         QCOMPARE(r.current(), QString("Ren Shen"));
     }
 
+    void keysOfAnotherWindowAreNotTheLists()
+    {
+        DataDir d;
+        Lista r;
+        bool abierta = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *busqueda = QApplication::activeModalWidget();
+            QVERIFY(busqueda);
+            abierta = true;
+            QWidget *memo = busqueda->findChild<QWidget *>("Memo");
+            QTest::keyClick(memo, Qt::Key_G); // typed in the search window's own text
+            QCOMPARE(r.labBus()->text(), QString());
+            QTest::keyClick(memo, Qt::Key_Escape); // leaves the search window only
+        });
+        QTest::mouseClick(r.child<QPushButton>("Buscar"), Qt::LeftButton);
+        QVERIFY(abierta);
+        QVERIFY(r.w->isVisible());
+        QCOMPARE(r.labBus()->text(), QString());
+        QCOMPARE(r.current(), QString("Bai Zhu"));
+        r.type("g"); // the list's own keys still reach its typed search
+        QCOMPARE(r.labBus()->text(), QString("G"));
+        QCOMPARE(r.current(), QString("Gan Cao"));
+    }
+
     void otherKeysClearTheTypedText_data()
     {
         QTest::addColumn<int>("key");

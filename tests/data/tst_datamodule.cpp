@@ -10,42 +10,27 @@ using yb::test::TempDatabase;
 
 namespace {
 
-// Stands in for the main window: answers the data module's questions and
-// records what the refresh asks of the controls.
-struct FakeHost : TDMHost {
-    int kind = 2;
-    bool editor = false, editingOn = false, searchOn = false, propertiesOn = false;
+// Stands in for the main window: records what the refresh tells it, in the
+// order of the window's steps.
+struct FakeVista : TDMVista {
     QStringList log;
     QList<bool> nameRows = QList<bool>(11, true);
-    QString pasaArgs;
-    QString captions;
+    QString counts;
 
-    int selPlanForm() const override { return kind; }
-    bool editorMode() const override { return editor; }
-    bool editing() const override { return editingOn; }
-    bool searchFilterOn() const override { return searchOn; }
-    bool propertiesFilterOn() const override { return propertiesOn; }
-    bool pasaFiltro(const QString &m, const QString &e, const QString &s) const override
+    void mostrarRegistro(const RegistroActual &r) override
     {
-        const_cast<FakeHost *>(this)->pasaArgs = m + "|" + e + "|" + s;
-        return m.startsWith('9');
+        log << QString("photo %1 %2").arg(r.tieneFoto).arg(r.esFormula);
+        if (r.cuentas) {
+            counts = QString("%1 %2 %3").arg(r.cuentas->acciones).arg(r.cuentas->indicaciones).arg(r.cuentas->formulas);
+            log << "counts";
+        }
+        if (r.nombres)
+            nameRows = QList<bool>(r.nombres->begin(), r.nombres->end());
+        log << QString("page %1").arg(r.esFormula);
+        log << (r.perfilDeIngredientes ? QString("compute") : "scales " + r.meridianos + r.sabor + r.energia);
+        log << QString("formulaPage %1").arg(r.esFormula);
     }
-    void showPhotoArea(bool hasPhoto, bool isFormula) override
-    {
-        log << QString("photo %1 %2").arg(hasPhoto).arg(isFormula);
-    }
-    void setPageCaptions(const QString &acc, const QString &sint, const QString &f, bool) override
-    {
-        captions = acc + "; " + sint + "; " + f;
-        log << "captions";
-    }
-    void firstPhoto() override { log << "firstPhoto"; }
-    void setNameRowVisible(int i, bool visible) override { nameRows[i] = visible; }
-    void showPropertyPage(bool isFormula) override { log << QString("page %1").arg(isFormula); }
-    void computeFormulaProfile() override { log << "compute"; }
-    void showScales(const QString &m, const QString &s, const QString &e) override { log << "scales " + m + s + e; }
-    void switchFormulaPage(bool isFormula) override { log << QString("formulaPage %1").arg(isFormula); }
-    void fichaChange() override { log << "ficha"; }
+    void registroMostrado() override { log << "ficha"; }
 };
 
 const QStringList kListaEsp{"Acciones", "Indicaciones", "Ingredientes", "Fórmulas"};
@@ -53,7 +38,8 @@ const QStringList kListaEsp{"Acciones", "Indicaciones", "Ingredientes", "Fórmul
 // A database with a herb, a formula and links, and a data module on it.
 struct Module {
     TempDatabase db;
-    FakeHost host;
+    FakeVista host;
+    QString pasaArgs;
     QStringList messages;
     std::unique_ptr<TDM> dm;
 
@@ -68,7 +54,7 @@ struct Module {
         db.link(1, 2);
         db.add("RelForm", {{"KFormula", 2}, {"KPlanta", 1}, {"Porcentaje", 100.0}, {"OFormula", 2}, {"OPlanta", 1}});
         dm = std::make_unique<TDM>(*db, kListaEsp);
-        dm->setHost(&host);
+        dm->setVista(&host);
         dm->informar = [this](const QString &text) { messages << text; };
         dm->abrir();
         dm->TPlanAfterScroll(); // as the first showing does once the cursors are open
@@ -85,23 +71,22 @@ private slots:
         Module m;
         m.host.log.clear();
         m.dm->TPlan.first();
-        QCOMPARE(m.host.log, QStringList({"photo 0 0", "captions", "firstPhoto", "page 0", "scales ",
-                                          "formulaPage 0", "ficha"}));
-        QCOMPARE(m.host.captions, QString("Acciones: 2; Indicaciones: 0; Fórmulas: 1"));
+        QCOMPARE(m.host.log, QStringList({"photo 0 0", "counts", "page 0", "scales ", "formulaPage 0", "ficha"}));
+        QCOMPARE(m.host.counts, QString("2 0 1")); // actions, indications, the formulas it is in
         m.dm->TPlan.next();
-        QCOMPARE(m.host.captions, QString("Acciones: 0; Indicaciones: 0; Ingredientes: 1"));
+        QCOMPARE(m.host.counts, QString("0 0 1")); // the formula's ingredients
         QCOMPARE(m.dm->TRelPlForm.asString(u"Planta"), QString("Gan Cao (Radix Glycyrrhizae)"));
     }
 
     void formulaProfileIsComputedOnlyWhileEditingAllKinds()
     {
         Module m;
-        m.host.editingOn = true;
-        m.host.kind = 2;
+        m.dm->editando = true;
+        m.dm->tipo = 2;
         m.dm->TPlan.findKey({2});
         QVERIFY(m.host.log.contains("compute"));
         m.host.log.clear();
-        m.host.kind = 1;
+        m.dm->tipo = 1;
         m.dm->TPlanAfterScroll();
         QVERIFY(!m.host.log.contains("compute"));
     }
@@ -109,7 +94,7 @@ private slots:
     void newRowTakesItsClaveAsOrden()
     {
         Module m;
-        m.host.kind = 0;
+        m.dm->tipo = 0;
         Cursor &plan = m.dm->TPlan;
         plan.append();
         plan.setValue(u"PinYin", "Da Zao");
@@ -141,7 +126,7 @@ private slots:
         QCOMPARE(plan.state(), Cursor::State::Browse);
         QCOMPARE(plan.recordCount(), before);
         QCOMPARE(plan.asString(u"PinYin"), QString("Gui Zhi Tang"));
-        m.host.kind = 1;
+        m.dm->tipo = 1;
         plan.append();
         plan.setValue(u"PinYin", "Si Jun Zi Tang");
         plan.post();
@@ -208,7 +193,7 @@ private slots:
     void emptyListStillRefreshes()
     {
         Module m;
-        m.host.searchOn = true; // no hits: nothing passes
+        m.dm->filtroBusqueda = true; // no hits: nothing passes
         m.host.log.clear();
         m.dm->ajustarPruebaDeRegistro();
         m.dm->TPlan.refresh();
@@ -225,18 +210,22 @@ private slots:
     void recordTestUsesHitsAndProperties()
     {
         Module m;
-        m.host.searchOn = true;
+        m.dm->filtroBusqueda = true;
         m.dm->tagBits.set(1, true);
         m.dm->tagBits.set(3, true);
         m.dm->ajustarPruebaDeRegistro();
         m.dm->TPlan.refresh();
         QCOMPARE(m.dm->TPlan.recordCount(), 2);
-        m.host.propertiesOn = true;
+        m.dm->filtroPropiedades = [&m](const QString &me, const QString &e, const QString &s) {
+            m.pasaArgs = me + "|" + e + "|" + s;
+            return me.startsWith('9');
+        };
         m.dm->TPlan.refresh();
         QCOMPARE(m.dm->TPlan.recordCount(), 1);
         QCOMPARE(m.dm->TPlan.asString(u"PinYin"), QString("Ren Shen"));
-        QCOMPARE(m.host.pasaArgs, QString("900000000000||")); // Meridianos, Energia, Sabor
-        m.host.searchOn = m.host.propertiesOn = false;
+        QCOMPARE(m.pasaArgs, QString("900000000000||")); // Meridianos, Energia, Sabor
+        m.dm->filtroBusqueda = false;
+        m.dm->filtroPropiedades = nullptr;
         m.dm->ajustarPruebaDeRegistro();
         m.dm->TPlan.refresh();
         QCOMPARE(m.dm->TPlan.recordCount(), 3);
@@ -246,7 +235,7 @@ private slots:
     {
         Module m;
         Cursor &plan = m.dm->TPlan;
-        m.host.kind = 0;
+        m.dm->tipo = 0;
         plan.append();
         plan.setValue(u"PinYin", "Shan Yao");
         plan.setValue(u"Nom4", "Igname");
@@ -257,7 +246,7 @@ private slots:
         m.dm->TPlanAfterScroll();
         QCOMPARE(m.host.nameRows.mid(4, 4), QList<bool>({true, false, false, true}));
         QVERIFY(!m.host.nameRows[0]);
-        m.host.editor = true;
+        m.dm->modoEditor = true;
         m.dm->TPlanAfterScroll();
         QCOMPARE(m.host.nameRows, QList<bool>(11, true));
     }
