@@ -2,7 +2,6 @@
 #include "app/Aplicacion.h"
 #include "app/LineaOrdenes.h"
 #include "browser/Plantas.h"
-#include "browser/TextosError.h"
 #include "dialogs/CajaError.h"
 #include "dialogs/Mensajes.h"
 
@@ -12,22 +11,6 @@
 #include <QTimer>
 
 namespace {
-
-// Errors of the table engine that end an event handler go to the error box.
-class AplicacionQt : public QApplication {
-public:
-    using QApplication::QApplication;
-
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const yb::DbError &e) {
-            yb::CajaError::mostrar(yb::textoError(e, QDir::currentPath(), yb::Mensajes::english()));
-            return false;
-        }
-    }
-};
 
 QStringList argumentosDe(int argc, char **argv)
 {
@@ -83,7 +66,7 @@ int main(int argc, char **argv)
     if (pedida == LineaOrdenes::Accion::Ayuda || pedida == LineaOrdenes::Accion::Version)
         return responderSinPantalla(pedida, argc, argv);
 
-    AplicacionQt app(argc, argv);
+    QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Yerbalia"));
     yb::registrarFuentes();
     yb::Mensajes::setTitulo(QStringLiteral("Yerbalia"));

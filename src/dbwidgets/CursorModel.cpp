@@ -1,6 +1,9 @@
 #include "dbwidgets/CursorModel.h"
 
 #include "dbwidgets/DisplayFormat.h"
+#include "dialogs/PoliticaErrores.h"
+
+#include <optional>
 
 namespace yb {
 namespace {
@@ -26,11 +29,11 @@ void CursorModel::setCursor(Cursor *cursor)
     m_connections.disconnectAll();
     m_cursor = cursor;
     if (cursor) {
-        m_connections << connect(cursor, &Cursor::rowsChanged, this, &CursorModel::reload)
-                      << connect(cursor, &Cursor::currentChanged, this, &CursorModel::currentRowChanged)
-                      << connect(cursor, &Cursor::recordChanged, this, &CursorModel::recordEdited)
+        m_connections << connect(cursor, &Cursor::rowsChanged, this, manejador([this] { reload(); }))
+                      << connect(cursor, &Cursor::currentChanged, this, manejador([this] { currentRowChanged(); }))
+                      << connect(cursor, &Cursor::recordChanged, this, manejador([this] { recordEdited(); }))
                       << connect(&cursor->database(), &Database::tableChanged, this,
-                                 [this](const QString &table) { tableChanged(table); })
+                                 manejador([this](const QString &table) { tableChanged(table); }))
                       << connect(cursor, &QObject::destroyed, this, [this] {
                              m_connections.disconnectAll();
                              reload();
@@ -88,12 +91,24 @@ void CursorModel::reload()
 {
     beginResetModel();
     m_cache.clear();
-    resolveFields();
-    const bool open = m_cursor && m_cursor->isOpen();
-    m_rowCount = open ? m_cursor->recordCount() : 0;
-    m_lastRow = open ? m_cursor->recNo() - 1 : -1;
-    m_lastState = open ? m_cursor->state() : Cursor::State::Inactive;
+    std::optional<DbError> error;
+    try {
+        resolveFields();
+        const bool open = m_cursor && m_cursor->isOpen();
+        m_rowCount = open ? m_cursor->recordCount() : 0;
+        m_lastRow = open ? m_cursor->recNo() - 1 : -1;
+        m_lastState = open ? m_cursor->state() : Cursor::State::Inactive;
+    } catch (const DbError &e) {
+        // Rows that cannot be read are not shown; the reset always ends, so the view stays whole.
+        error = e;
+        m_fields.clear();
+        m_rowCount = 0;
+        m_lastRow = -1;
+        m_lastState = Cursor::State::Inactive;
+    }
     endResetModel();
+    if (error)
+        emit errorOccurred(*error);
 }
 
 void CursorModel::refreshRow(int row)

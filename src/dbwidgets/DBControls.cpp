@@ -1,6 +1,7 @@
 #include "dbwidgets/DBControls.h"
 
 #include "dbwidgets/DisplayFormat.h"
+#include "dialogs/PoliticaErrores.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -12,9 +13,9 @@ namespace yb {
 
 DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent)
 {
-    connect(&m_link, &FieldLink::changed, this, &DBEdit::load);
+    connect(&m_link, &FieldLink::changed, this, manejador([this] { load(); }));
     // textEdited comes from the user only, never from showing a value.
-    connect(this, &QLineEdit::textEdited, this, &DBEdit::typed);
+    connect(this, &QLineEdit::textEdited, this, manejador([this](const QString &text) { typed(text); }));
     load();
 }
 
@@ -46,7 +47,7 @@ void DBEdit::typed(const QString &text)
 DBText::DBText(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
-    connect(&m_link, &FieldLink::changed, this, &DBText::load);
+    connect(&m_link, &FieldLink::changed, this, manejador([this] { load(); }));
 }
 
 void DBText::setDisplayFormat(const QString &format)
@@ -64,8 +65,8 @@ void DBText::load()
 
 DBMemo::DBMemo(QWidget *parent) : QPlainTextEdit(parent)
 {
-    connect(&m_link, &FieldLink::changed, this, &DBMemo::load);
-    connect(this, &QPlainTextEdit::textChanged, this, &DBMemo::typed);
+    connect(&m_link, &FieldLink::changed, this, manejador([this] { load(); }));
+    connect(this, &QPlainTextEdit::textChanged, this, manejador([this] { typed(); }));
 }
 
 void DBMemo::load()
@@ -93,7 +94,7 @@ void DBMemo::typed()
 DBImage::DBImage(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
-    connect(&m_link, &FieldLink::changed, this, &DBImage::load);
+    connect(&m_link, &FieldLink::changed, this, manejador([this] { load(); }));
 }
 
 void DBImage::load()

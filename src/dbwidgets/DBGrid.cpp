@@ -1,6 +1,7 @@
 #include "dbwidgets/DBGrid.h"
 
 #include "dbwidgets/MarcadorFila.h"
+#include "dialogs/PoliticaErrores.h"
 
 #include <QHeaderView>
 #include <QMetaProperty>
@@ -21,7 +22,7 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new CursorModel(th
                 verticalHeader()->viewport()->update();
                 viewRowChanged(current);
             });
-    connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::followCursor);
+    connect(m_model, &QAbstractItemModel::modelReset, this, manejador([this] { followCursor(); }));
     connect(m_model, &CursorModel::errorOccurred, this, &DBGrid::modelError);
     updateEditing();
 }
@@ -33,8 +34,9 @@ void DBGrid::setDataSource(DataSource *source)
     m_connections.disconnectAll();
     m_source = source;
     if (source) {
-        m_connections << connect(source, &DataSource::cursorChanged, this, [this] { m_model->setCursor(cursor()); })
-                      << connect(source, &DataSource::currentChanged, this, &DBGrid::followCursor)
+        m_connections << connect(source, &DataSource::cursorChanged, this,
+                                 manejador([this] { m_model->setCursor(cursor()); }))
+                      << connect(source, &DataSource::currentChanged, this, manejador([this] { followCursor(); }))
                       << connect(source, &DataSource::autoEditChanged, this, &DBGrid::updateEditing)
                       << connect(source, &QObject::destroyed, this, [this] { m_model->setCursor(nullptr); });
     }

@@ -1,6 +1,7 @@
 #include "dbwidgets/DBRichEdit.h"
 
 #include "formats/Rtf.h"
+#include "dialogs/PoliticaErrores.h"
 
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -12,8 +13,8 @@ DBRichEdit::DBRichEdit(QWidget *parent) : QTextEdit(parent), m_vista(new Formato
 {
     setAcceptRichText(false); // pasted text comes in plain: the stored RTF stays simple
     ajustarEscala();
-    connect(&m_link, &FieldLink::changed, this, &DBRichEdit::cargar);
-    connect(this, &QTextEdit::textChanged, this, &DBRichEdit::escrito);
+    connect(&m_link, &FieldLink::changed, this, manejador([this] { cargar(); }));
+    connect(this, &QTextEdit::textChanged, this, manejador([this] { escrito(); }));
 }
 
 DBRichEdit::Origen DBRichEdit::origen() const

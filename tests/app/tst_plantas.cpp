@@ -13,6 +13,7 @@
 #include "support/AppFixture.h"
 #include "support/Modal.h"
 #include "support/Fallos.h"
+#include "support/Faults.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -135,6 +136,32 @@ Q_DECLARE_METATYPE(Falla)
 class TestPlantas : public QObject {
     Q_OBJECT
 private slots:
+    // An error of the engine inside a handler ends that handler and shows in the error box,
+    // in the user's words; the window goes on, and the same click works once the fault is gone.
+    void anEngineErrorInAHandlerShowsInTheErrorBox()
+    {
+        DataDir d;
+        QStringList errores;
+        CajaError::setManejador([&](const QString &m) { errores << m; });
+        {
+            Run r;
+            test::OtherProgram otro(d.dir.filePath(QLatin1String(Database::kFileName)));
+            Collation::registerOn(otro.handle());
+            QVERIFY(otro.exec("ALTER TABLE Plantas RENAME TO Escondida"));
+            QTest::mouseClick(r.child<QPushButton>("VerTodo"), Qt::LeftButton);
+            QCOMPARE(errores.size(), 1);
+            QVERIFY2(errores.first().contains(QLatin1String("Plantas")), qPrintable(errores.first()));
+            QVERIFY(r.w->isVisible());
+
+            QVERIFY(otro.exec("ALTER TABLE Escondida RENAME TO Plantas"));
+            QTest::mouseClick(r.child<QPushButton>("VerTodo"), Qt::LeftButton);
+            QCOMPARE(errores.size(), 1);
+            QCOMPARE(r.app->dm().TPlan.recordCount(), 4);
+            r.close(Respuesta::Yes);
+        }
+        CajaError::setManejador({});
+    }
+
     void withoutConfigTheWindowIsCentredAndClosingWritesFifteenLines()
     {
         DataDir d;
