@@ -462,7 +462,7 @@ private:
     void guardarColor()
     {
         if (m_colores < kColoresMaximos)
-            m_destino.color(m_colores++, m_colorDado ? QColor(m_rojo, m_verde, m_azul) : QColor());
+            m_destino.color(m_colores++, m_colorDado ? std::optional(ColorRtf{m_rojo, m_verde, m_azul}) : std::nullopt);
         m_rojo = m_verde = m_azul = 0;
         m_colorDado = false;
     }
