@@ -5,7 +5,7 @@
 
 #include "data/Cursor.h"
 #include "data/TagBits.h"
-#include "formats/Rtf.h"
+#include "formats/RtfPlano.h"
 #include "search/BusquedaTexto.h"
 #include "search/TextMatch.h"
 

@@ -11,7 +11,7 @@
 #include "repertory/SelArch.h"
 #include "repertory/Usos.h"
 #include "search/Buscar.h"
-#include "search/Ventanas.h"
+#include "search/FiltroProp.h"
 
 namespace yb {
 

@@ -1,5 +1,6 @@
 #include "formats/RtfDocumento.h"
 
+#include <QColor>
 #include <QHash>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -178,12 +179,12 @@ public:
         m_fuentes.insert(numero, nombre);
         m_cacheValida = false;
     }
-    void color(int indice, const QColor &color) override
+    void color(int indice, std::optional<ColorRtf> color) override
     {
         volcar();
         if (size_t(indice) >= m_colores.size())
             m_colores.resize(size_t(indice) + 1);
-        m_colores[size_t(indice)] = color;
+        m_colores[size_t(indice)] = color ? QColor(color->rojo, color->verde, color->azul) : QColor();
         m_cacheValida = false;
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 namespace yb::Rtf {
 
@@ -16,6 +16,13 @@ struct Formato {
     int fuente = -1;      // \f: number in the font table, -1 for none
 
     bool operator==(const Formato &) const = default;
+};
+
+// A colour of the colour table, each component from 0 to 255.
+struct ColorRtf {
+    int rojo = 0;
+    int verde = 0;
+    int azul = 0;
 };
 
 enum class Alineacion : quint8 { Izquierda, Centro, Derecha, Justificada };
@@ -67,8 +74,8 @@ public:
     virtual bool usaFormato() const { return true; }
     // An entry of the font table, as it is read.
     virtual void fuente(int numero, const QString &nombre) {}
-    // An entry of the colour table; an invalid colour is the automatic one.
-    virtual void color(int indice, const QColor &color) {}
+    // An entry of the colour table; none for the automatic colour.
+    virtual void color(int indice, std::optional<ColorRtf> color) {}
 };
 
 // Reads an RTF text from its first brace to the brace that closes it (or to the

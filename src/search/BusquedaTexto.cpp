@@ -2,7 +2,7 @@
 
 #include "data/Database.h"
 #include "data/TagBits.h"
-#include "formats/Rtf.h"
+#include "formats/RtfPlano.h"
 #include "search/TextMatch.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "search/Ventanas.h"
+#include "search/FiltroProp.h"
 
 namespace yb {
 
