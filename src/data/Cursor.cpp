@@ -88,14 +88,6 @@ Cursor::~Cursor()
         d->m_master = nullptr;
 }
 
-void Cursor::setTableName(const QString &table)
-{
-    if (isOpen())
-        throw DbError(DbError::Code::General, QStringLiteral("The table of an open cursor cannot change."));
-    m_table = table;
-    m_info.reset();
-}
-
 void Cursor::requireOpen() const
 {
     if (m_state == State::Inactive)

@@ -60,7 +60,6 @@ public:
 
     Database &database() const { return m_db; }
     QString tableName() const { return m_table; }
-    void setTableName(const QString &table); // only while closed
 
     // ---- open and close
     void open();
@@ -95,14 +94,12 @@ public:
 
     // ---- master link: rows whose leading index fields equal the master's fields
     void setMasterLink(Cursor *master, const QStringList &masterFields);
-    Cursor *master() const { return m_master; }
 
     // ---- filters
     void setFilter(const QString &expression); // throws DbError(BadFilter)
     QString filter() const { return m_filterText; }
     void setFilterPredicate(Predicate predicate, const QStringList &fields = {});
     void setFiltered(bool on);
-    bool isFiltered() const { return m_filtered; }
     // Rebuilds the rows (after a predicate's criteria changed), keeping the current row if it still passes.
     void refresh();
 
@@ -138,7 +135,6 @@ public:
     int asInt(QStringView field) const { return value(field).toInt(); }
     bool asBool(QStringView field) const { return value(field).toBool(); }
     double asDouble(QStringView field) const { return value(field).toDouble(); }
-    QByteArray asBytes(QStringView field) const { return value(field).toByteArray(); }
     void setValue(QStringView field, const QVariant &value); // throws DbError(NotEditing, BadValue)
     void setValue(int field, const QVariant &value);
     Record currentRecord() const;
