@@ -1,0 +1,82 @@
+#pragma once
+
+#include "data/CursorFields.h"
+
+#include <QVariant>
+#include <utility>
+#include <vector>
+
+namespace yb {
+
+// The record buffer of a cursor's current row: its stored fields, then its
+// calculated ones. Pictures are read when first asked for; the buffer knows
+// which fields were assigned since an edit began.
+class RecordBuffer {
+public:
+    RecordBuffer(Database &db, const CursorFields &fields) : m_db(db), m_fields(fields) {}
+
+    bool isLoaded() const { return m_loaded; }
+    // Reads the row unless the buffer holds one; true when it read a row just
+    // now (one with an id), whose calculated fields are then due.
+    bool load(qint64 rowId);
+    // The row is read again when next asked for.
+    void invalidate() { m_loaded = false; }
+    // Empties the buffer (a closed cursor).
+    void reset();
+    // A new row: every field null, no picture to read, nothing assigned.
+    void startNew();
+
+    // A stored or calculated field of the loaded row. A picture is read on its
+    // first read unless `editing` and it was assigned.
+    QVariant value(int field, qint64 rowId, bool editing);
+    const QVariantList &values() const { return m_values; }
+    // Assigns a stored field, in the field's type; throws DbError(BadValue).
+    void assign(int field, const QVariant &value);
+    // Sets a calculated field, a text cut to the field's width.
+    void setCalculated(int field, const QVariant &value);
+
+    const std::vector<bool> &modified() const { return m_modified; }
+    void clearModified() { m_modified.assign(size_t(m_fields.storedCount()), false); }
+
+    // A row's stored fields, or only those of `only`; calculated fields null.
+    QVariantList readRow(qint64 rowId, bool withGraphics, const QList<int> &only = {}) const;
+    // Another row's values with its calculated fields: the row takes the
+    // buffer's place while `calculate` sets them, and the current row's buffer
+    // comes back however it ends.
+    template <class Calculate>
+    QVariantList calculated(QVariantList row, Calculate &&calculate);
+
+    // A value in a field's type; throws DbError(BadValue) naming the field and table.
+    static QVariant coerce(const FieldDef &field, const QVariant &value, const QString &table);
+
+private:
+    Database &m_db;
+    const CursorFields &m_fields;
+    QVariantList m_values;
+    bool m_loaded = false;
+    std::vector<bool> m_graphicLoaded;
+    std::vector<bool> m_modified;
+};
+
+template <class Calculate>
+QVariantList RecordBuffer::calculated(QVariantList row, Calculate &&calculate)
+{
+    struct Restore {
+        RecordBuffer &buffer;
+        QVariantList values;
+        bool loaded;
+        std::vector<bool> graphics;
+        ~Restore()
+        {
+            buffer.m_values = std::move(values);
+            buffer.m_loaded = loaded;
+            buffer.m_graphicLoaded = std::move(graphics);
+        }
+    };
+    const Restore restore{*this, std::exchange(m_values, std::move(row)), std::exchange(m_loaded, true),
+                          std::exchange(m_graphicLoaded, std::vector<bool>(size_t(m_fields.storedCount()), true))};
+    calculate();
+    return m_values;
+}
+
+} // namespace yb
