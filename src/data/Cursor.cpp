@@ -21,8 +21,14 @@ Cursor::~Cursor()
 
 void Cursor::requireOpen() const
 {
-    if (m_state == State::Inactive)
+    if (!isOpen())
         throw DbError(DbError::Code::Closed, QStringLiteral("The table %1 is not open.").arg(m_fields.table()));
+}
+
+void Cursor::requireFresh() const
+{
+    requireOpen();
+    ensureFresh();
 }
 
 void Cursor::open()
@@ -37,8 +43,7 @@ void Cursor::open()
     for (const LookupField &l : m_fields.lookups())
         if (l.source && l.source != this)
             l.source->open();
-    m_record.clearModified();
-    m_state = State::Browse;
+    m_record.open();
     rebuildRows(0, false);
     m_rows.markBof();
     notifyMoved();
@@ -48,9 +53,8 @@ void Cursor::close()
 {
     if (!isOpen())
         return;
-    m_state = State::Inactive;
+    m_record.close();
     m_rows.clear();
-    m_record.reset();
     if (displayHeld()) {
         m_notices.rowsChanged();
         m_notices.defer();
@@ -90,7 +94,7 @@ void Cursor::rebuildRows(qint64 keepRowId, bool keepPosition) const
         query.predicateColumns = m_filter.predicateColumns(m_fields);
     }
     if (m_rows.rebuild(query, keepRowId, keepPosition))
-        invalidateRecord();
+        m_record.invalidate();
     m_notices.rowsChanged();
 }
 
@@ -104,12 +108,12 @@ void Cursor::rebuildFromFirst() const
 
 void Cursor::ensureFresh() const
 {
-    if (m_state == State::Inactive)
+    if (!isOpen())
         return;
     if (!m_rows.isCurrent()) {
         rebuildRows(rowId(), true);
-        invalidateRecord(); // another cursor may have changed this very row
-    } else if (m_link.master() && m_state == State::Browse && masterValues() != m_rows.builtLinkValues()) {
+        m_record.invalidate(); // another cursor may have changed this very row
+    } else if (m_link.master() && !editing() && masterValues() != m_rows.builtLinkValues()) {
         rebuildFromFirst();
     } else {
         return;
@@ -117,12 +121,6 @@ void Cursor::ensureFresh() const
     // Rebuilt by a read while the display is held: the views hear of it on resume.
     if (displayHeld())
         m_notices.defer();
-}
-
-void Cursor::invalidateRecord() const
-{
-    if (!editing())
-        m_record.invalidate();
 }
 
 // ---- notifications ------------------------------------------------------------
@@ -164,7 +162,7 @@ void Cursor::tableChanged(const QString &table)
         return;
     if (m_rows.isCurrent())
         return; // already up to date: the change was this cursor's own
-    if (m_state != State::Browse)
+    if (editing())
         return; // the buffer holds the user's changes; post or cancel announces
     // Another cursor (or a script) changed the table: the rows and the current
     // row's fields may differ. They are read again when a view asks.
@@ -218,8 +216,7 @@ void Cursor::setIndexName(const QString &index)
 
 bool Cursor::readyToMove()
 {
-    requireOpen();
-    ensureFresh();
+    requireFresh();
     return checkBrowseMode();
 }
 
@@ -235,7 +232,7 @@ bool Cursor::checkBrowseMode(bool leaving)
 void Cursor::moveTo(int position)
 {
     m_rows.moveTo(position);
-    invalidateRecord();
+    m_record.invalidate();
     notifyMoved();
 }
 
@@ -282,8 +279,7 @@ bool Cursor::bof() const
 
 int Cursor::recordCount() const
 {
-    requireOpen();
-    ensureFresh();
+    requireFresh();
     return m_rows.count();
 }
 
@@ -309,8 +305,7 @@ Cursor::Bookmark Cursor::bookmark() const
 
 bool Cursor::gotoBookmark(Bookmark bookmark)
 {
-    requireOpen();
-    ensureFresh();
+    requireFresh();
     const int pos = bookmark ? m_rows.positionOf(bookmark) : -1;
     if (pos < 0 || !checkBrowseMode())
         return false;
@@ -330,15 +325,13 @@ bool Cursor::moveToFound(int position)
 
 bool Cursor::findKey(const QVariantList &values)
 {
-    requireOpen();
-    ensureFresh();
+    requireFresh();
     return moveToFound(m_rows.findKey(values));
 }
 
 void Cursor::findNearest(const QVariantList &values)
 {
-    requireOpen();
-    ensureFresh();
+    requireFresh();
     // Every row the conditions select is in view: the index itself can find the key.
     const bool byQuery = !m_rows.isEmpty() && !m_filter.predicateActive() && m_rows.seeksWithQuery(values);
     const RowQuery query = byQuery ? conditions() : RowQuery();
@@ -347,15 +340,13 @@ void Cursor::findNearest(const QVariantList &values)
 
 bool Cursor::locate(const QStringList &fields, const QVariantList &values, LocateOptions options)
 {
-    requireOpen();
-    ensureFresh();
+    requireFresh();
     return moveToFound(m_rows.locate(fields, values, options & CaseInsensitive, options & Partial));
 }
 
 QVariant Cursor::lookup(const QString &keyField, const QVariant &key, const QString &resultField) const
 {
-    requireOpen();
-    ensureFresh();
+    requireFresh();
     return m_rows.lookup(keyField, key, resultField, !m_link.master() && !m_filter.narrows());
 }
 
@@ -436,14 +427,13 @@ QVariant Cursor::lookupValue(const LookupField &field, const QVariantList &row) 
 
 QVariant Cursor::value(int field) const
 {
-    requireOpen();
-    ensureFresh();
+    requireFresh();
     loadRecord();
     if (field < 0 || field >= m_fields.count())
         throw DbError(DbError::Code::UnknownField,
                       QStringLiteral("The table %1 has no field number %2.").arg(m_fields.table()).arg(field));
     if (field < m_fields.firstLookup())
-        return m_record.value(field, rowId(), m_state != State::Browse);
+        return m_record.value(field, rowId());
     return lookupValue(m_fields.lookupAt(field - m_fields.firstLookup()), m_record.values());
 }
 
@@ -458,12 +448,11 @@ Record Cursor::currentRecord() const
 
 Record Cursor::recordAt(int recNo, const QList<int> &fields) const
 {
-    requireOpen();
-    ensureFresh();
+    requireFresh();
     if (recNo < 1 || recNo > m_rows.count())
         return Record(&m_fields, {});
     const bool wantsCalc = m_fields.needsWholeRow(fields);
-    if (recNo - 1 == m_rows.position() && (wantsCalc || m_state != State::Browse))
+    if (recNo - 1 == m_rows.position() && (wantsCalc || editing()))
         return currentRecord();
     QVariantList values = m_record.readRow(m_rows.at(recNo - 1), true, wantsCalc ? QList<int>() : m_fields.storedFor(fields));
     if (wantsCalc && calcFields)
@@ -476,26 +465,12 @@ Record Cursor::recordAt(int recNo, const QList<int> &fields) const
 
 void Cursor::setCalcValue(QStringView field, const QVariant &value)
 {
-    const int f = fieldIndex(field);
-    if (!m_fields.isCalculated(f))
-        throw DbError(DbError::Code::UnknownField, QStringLiteral("%1 is not a calculated field of %2.")
-                                                       .arg(field.toString(), m_fields.table()));
-    m_record.setCalculated(f, value);
+    m_record.setCalculated(m_fields.calculatedIndexOf(field), value);
 }
 
 void Cursor::setValue(int field, const QVariant &value)
 {
     requireOpen();
-    const int stored = m_fields.storedCount();
-    if (!editing())
-        throw DbError(DbError::Code::NotEditing,
-                      QStringLiteral("The table %1 is not being edited, so %2 cannot be changed.")
-                          .arg(m_fields.table(), field >= 0 && field < stored ? m_fields.info().fields[field].name
-                                                                              : QString::number(field)));
-    if (field < 0 || field >= stored)
-        throw DbError(DbError::Code::UnknownField,
-                      QStringLiteral("Only stored fields of %1 can be changed.").arg(m_fields.table()));
-    loadRecord();
     m_record.assign(field, value);
     if (calcFields)
         calcFields(*this);
@@ -511,8 +486,7 @@ void Cursor::append()
     if (!readyToMove())
         return;
     m_insertReturnPos = returnTo;
-    m_record.startNew();
-    m_state = State::Insert;
+    m_record.beginInsert();
     // A row made under a master takes the master's values into the index's leading fields.
     const QVariantList link = masterValues();
     for (int i = 0; i < link.size(); ++i) {
@@ -527,8 +501,7 @@ void Cursor::append()
 
 void Cursor::edit()
 {
-    requireOpen();
-    ensureFresh();
+    requireFresh();
     if (editing())
         return;
     if (m_rows.isEmpty()) {
@@ -536,8 +509,7 @@ void Cursor::edit()
         return;
     }
     loadRecord();
-    m_record.clearModified();
-    m_state = State::Edit;
+    m_record.beginEdit();
     notifyChanged();
 }
 
@@ -546,7 +518,7 @@ bool Cursor::post()
     requireOpen();
     if (!editing())
         return true;
-    const bool inserted = m_state == State::Insert;
+    const bool inserted = state() == State::Insert;
     const bool wasFresh = m_rows.isCurrent();
     const std::optional<qint64> id =
         m_writer.post(inserted, rowId(), m_record.values(), m_record.modified(), [this](const DbError &e) {
@@ -555,10 +527,8 @@ bool Cursor::post()
     if (!id)
         return false;
     const std::vector<bool> modified = m_record.modified();
-    m_state = State::Browse;
-    m_record.clearModified();
+    m_record.endEdit();
     m_rows.keep(*id);
-    m_record.invalidate();
     // The row list stays current without reading every row again, unless the
     // change may have taken rows into or out of view.
     const bool inView =
@@ -580,10 +550,8 @@ void Cursor::cancel()
 {
     if (!editing())
         return;
-    const bool inserting = m_state == State::Insert;
-    m_state = State::Browse;
-    m_record.clearModified();
-    m_record.invalidate();
+    const bool inserting = state() == State::Insert;
+    m_record.endEdit();
     if (inserting)
         m_rows.returnTo(m_insertReturnPos);
     ensureFresh();
@@ -593,7 +561,7 @@ void Cursor::cancel()
 void Cursor::remove()
 {
     requireOpen();
-    if (m_state == State::Insert) {
+    if (state() == State::Insert) {
         cancel();
         return;
     }
@@ -603,8 +571,7 @@ void Cursor::remove()
     const qint64 id = rowId();
     if (id == 0)
         throw DbError(DbError::Code::General, QStringLiteral("There is no row of %1 to delete.").arg(m_fields.table()));
-    m_state = State::Browse;
-    m_record.invalidate();
+    m_record.endEdit();
     m_writer.remove(id);
     if (m_rows.keptRow() == id)
         m_rows.release();

@@ -31,7 +31,7 @@ namespace yb {
 class Cursor : public QObject {
     Q_OBJECT
 public:
-    enum class State { Inactive, Browse, Edit, Insert };
+    using State = RecordState; // Inactive, Browse, Edit, Insert
     enum LocateOption { NoLocateOptions = 0, CaseInsensitive = 1, Partial = 2 };
     Q_DECLARE_FLAGS(LocateOptions, LocateOption)
     enum class PostErrorAction { Fail, Abort };
@@ -47,8 +47,8 @@ public:
     // ---- open and close
     void open();
     void close();
-    bool isOpen() const { return m_state != State::Inactive; }
-    State state() const { return m_state; }
+    bool isOpen() const { return m_record.state() != State::Inactive; }
+    State state() const { return m_record.state(); }
 
     // ---- order
     void setIndexName(const QString &index); // "" = primary order; keeps the current row
@@ -104,7 +104,7 @@ public:
     // ---- bookmarks
     Bookmark bookmark() const;
     bool gotoBookmark(Bookmark bookmark);
-    qint64 rowId() const { return m_state == State::Insert ? 0 : m_rows.currentId(); }
+    qint64 rowId() const { return state() == State::Insert ? 0 : m_rows.currentId(); }
 
     // ---- display
     void disableControls() { m_notices.suspend(); }
@@ -160,7 +160,8 @@ signals:
 
 private:
     void requireOpen() const;
-    bool editing() const { return m_state == State::Edit || m_state == State::Insert; }
+    void requireFresh() const; // open, and the rows up to date
+    bool editing() const { return m_record.holdsChanges(); }
     // Brings the rows up to date when the table changed or the master moved since they were built.
     void ensureFresh() const;
     void rebuildRows(qint64 keepRowId, bool keepPosition) const;
@@ -168,8 +169,6 @@ private:
     // The link's and the filter's conditions, without the predicate's columns.
     RowQuery conditions() const;
     QVariantList masterValues() const;
-    // The record buffer reads its row again, unless it holds the user's changes.
-    void invalidateRecord() const;
     void loadRecord() const;
     void runCalcFields() const;
     QVariant lookupValue(const LookupField &field, const QVariantList &row) const;
@@ -190,7 +189,6 @@ private:
     MasterLink m_link;
     RowFilter m_filter;
     RowWriter m_writer;
-    State m_state = State::Inactive;
     int m_insertReturnPos = -1;
 
     // Reads bring these up to date: another cursor's post, or a master's move,

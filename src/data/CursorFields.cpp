@@ -33,6 +33,15 @@ int CursorFields::indexOf(QStringView name) const
                   QStringLiteral("The table %1 has no field %2.").arg(m_table, name.toString()));
 }
 
+int CursorFields::calculatedIndexOf(QStringView name) const
+{
+    const int f = indexOf(name);
+    if (!isCalculated(f))
+        throw DbError(DbError::Code::UnknownField,
+                      QStringLiteral("%1 is not a calculated field of %2.").arg(name.toString(), m_table));
+    return f;
+}
+
 bool CursorFields::has(QStringView name) const
 {
     try {

@@ -47,6 +47,7 @@ public:
     bool isCalculated(int field) const { return field >= storedCount() && field < firstLookup(); }
 
     int indexOf(QStringView name) const; // throws DbError(UnknownField)
+    int calculatedIndexOf(QStringView name) const; // throws DbError(UnknownField) for another kind of field
     bool has(QStringView name) const;
     const FieldDef &def(int index) const; // a plain text field for calculated and lookup fields
     QStringList names() const;

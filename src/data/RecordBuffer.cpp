@@ -23,13 +23,26 @@ bool RecordBuffer::load(qint64 rowId)
     return rowId != 0;
 }
 
-void RecordBuffer::reset()
+void RecordBuffer::open()
 {
+    clearModified();
+    m_state = RecordState::Browse;
+}
+
+void RecordBuffer::close()
+{
+    m_state = RecordState::Inactive;
     m_values.clear();
     m_loaded = false;
 }
 
-void RecordBuffer::startNew()
+void RecordBuffer::beginEdit()
+{
+    clearModified();
+    m_state = RecordState::Edit;
+}
+
+void RecordBuffer::beginInsert()
 {
     m_values.clear();
     for (int i = 0; i < m_fields.firstLookup(); ++i)
@@ -37,14 +50,22 @@ void RecordBuffer::startNew()
     m_loaded = true;
     m_graphicLoaded.assign(size_t(m_fields.storedCount()), true);
     clearModified();
+    m_state = RecordState::Insert;
 }
 
-QVariant RecordBuffer::value(int field, qint64 rowId, bool editing)
+void RecordBuffer::endEdit()
+{
+    m_state = RecordState::Browse;
+    clearModified();
+    m_loaded = false;
+}
+
+QVariant RecordBuffer::value(int field, qint64 rowId)
 {
     if (field < m_fields.storedCount() && m_fields.info().fields[field].type == FieldType::Graphic
         && !m_graphicLoaded[size_t(field)]) {
         m_graphicLoaded[size_t(field)] = true;
-        if (rowId != 0 && !(editing && m_modified[size_t(field)])) {
+        if (rowId != 0 && !(holdsChanges() && m_modified[size_t(field)])) {
             Statement s(m_db, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
                                   .arg(quoted(m_fields.info().fields[field].name), quoted(m_fields.table())));
             s.bind(1, rowId);
@@ -57,6 +78,16 @@ QVariant RecordBuffer::value(int field, qint64 rowId, bool editing)
 
 void RecordBuffer::assign(int field, const QVariant &value)
 {
+    const int stored = m_fields.storedCount();
+    if (!holdsChanges())
+        throw DbError(DbError::Code::NotEditing,
+                      QStringLiteral("The table %1 is not being edited, so %2 cannot be changed.")
+                          .arg(m_fields.table(), field >= 0 && field < stored ? m_fields.info().fields[field].name
+                                                                              : QString::number(field)));
+    if (field < 0 || field >= stored)
+        throw DbError(DbError::Code::UnknownField,
+                      QStringLiteral("Only stored fields of %1 can be changed.").arg(m_fields.table()));
+    // Holding changes, the buffer is loaded: edit and insert begin on a loaded one.
     m_values[field] = coerce(m_fields.info().fields[field], value, m_fields.table());
     m_modified[size_t(field)] = true;
     m_graphicLoaded[size_t(field)] = true;
