@@ -454,12 +454,14 @@ Record Cursor::recordAt(int recNo, const QList<int> &fields) const
     const bool wantsCalc = m_fields.needsWholeRow(fields);
     if (recNo - 1 == m_rows.position() && (wantsCalc || editing()))
         return currentRecord();
-    QVariantList values = m_record.readRow(m_rows.at(recNo - 1), true, wantsCalc ? QList<int>() : m_fields.storedFor(fields));
+    const qint64 id = m_rows.at(recNo - 1);
+    QVariantList values = m_record.readRow(id, true, wantsCalc ? QList<int>() : m_fields.storedFor(fields));
     if (wantsCalc && calcFields)
         values = m_record.calculated(std::move(values), [this] { runCalcFields(); });
+    const int firstLookup = m_fields.firstLookup();
     for (int i = 0; i < m_fields.lookupCount(); ++i)
-        values << (fields.isEmpty() || fields.contains(m_fields.firstLookup() + i) ? lookupValue(m_fields.lookupAt(i), values)
-                                                                                    : QVariant());
+        values << (fields.isEmpty() || fields.contains(firstLookup + i) ? lookupValue(m_fields.lookupAt(i), values)
+                                                                         : QVariant());
     return Record(&m_fields, values);
 }
 

@@ -92,8 +92,8 @@ QVariantList RecordBuffer::calculated(QVariantList row, Calculate &&calculate)
             buffer.m_graphicLoaded = std::move(graphics);
         }
     };
-    const Restore restore{*this, std::exchange(m_values, std::move(row)), std::exchange(m_loaded, true),
-                          std::exchange(m_graphicLoaded, std::vector<bool>(size_t(m_fields.storedCount()), true))};
+    Restore restore{*this, std::exchange(m_values, std::move(row)), std::exchange(m_loaded, true),
+                    std::exchange(m_graphicLoaded, std::vector<bool>(size_t(m_fields.storedCount()), true))};
     calculate();
     return m_values;
 }

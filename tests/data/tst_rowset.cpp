@@ -117,7 +117,8 @@ private slots:
         QTest::addColumn<QString>("index");
         QTest::addColumn<QVariant>("key");
         QTest::addColumn<qint64>("lands");
-        QTest::newRow("letters of three rows: the first") << "Plantas" << "PorPinYin" << QVariant("GAN CAO") << qint64(6);
+        QTest::newRow("letters of three rows: the first")
+            << "Plantas" << "PorPinYin" << QVariant("GAN CAO") << qint64(6);
         QTest::newRow("prefix") << "Plantas" << "PorPinYin" << QVariant("ga") << qint64(6);
         QTest::newRow("exact mixed case") << "Plantas" << "PorPinYin" << QVariant("Gan Cao") << qint64(6);
         QTest::newRow("accented letters") << "Plantas" << "PorPinYin" << QVariant("BÁI") << qint64(2);
