@@ -2,7 +2,7 @@
 
 // The table cursor is a façade over parts of its own, which never call it:
 //   Cursor -> RowSet, RowFilter, MasterLink, RecordBuffer, RowWriter, CursorNotices
-//   RowSet, RowFilter, RecordBuffer, RowWriter -> CursorFields -> Database
+//   RowSet, RowFilter, MasterLink, RecordBuffer, RowWriter -> CursorFields -> Database
 // The parts get what they need as arguments or as references to the parts
 // they depend on. Only the façade reads other cursors (a master's fields, a
 // lookup's source), runs the events and emits the signals.

@@ -62,10 +62,10 @@ public:
     template <class Calculate>
     QVariantList calculated(QVariantList row, Calculate &&calculate);
 
+private:
     // A value in a field's type; throws DbError(BadValue) naming the field and table.
     static QVariant coerce(const FieldDef &field, const QVariant &value, const QString &table);
 
-private:
     Database &m_db;
     const CursorFields &m_fields;
     QVariantList m_values;

@@ -31,7 +31,6 @@ public:
     // ---- order
     void setIndex(IndexInfo index);
     const IndexInfo &index() const { return m_index; }
-    QString orderClause() const; // " ORDER BY <index fields>, rowid"
 
     // ---- building
     // Reads the rows again, on `keepRowId` if it is still there, else at the
@@ -100,6 +99,7 @@ public:
     QVariant lookup(const QString &keyField, const QVariant &key, const QString &resultField, bool everyRow) const;
 
 private:
+    QString orderClause() const; // " ORDER BY <index fields>, rowid"
     QVariantList keyOf(qint64 rowId) const;
     int compareKeys(const QVariantList &key, const QVariantList &values, int count, bool firstLevelOnly = false) const;
     int compareKeyAt(int position, const QVariantList &values, int count, bool firstLevelOnly = false) const;
