@@ -1,7 +1,21 @@
 #pragma once
 
+// The table cursor is a façade over parts of its own, which never call it:
+//   Cursor -> RowSet, RowFilter, MasterLink, RecordBuffer, RowWriter, CursorNotices
+//   RowSet, RowFilter, MasterLink, RecordBuffer, RowWriter -> CursorFields -> Database
+// The parts get what they need as arguments or as references to the parts
+// they depend on. Only the façade reads other cursors (a master's fields, a
+// lookup's source), runs the events and emits the signals.
+
+#include "data/CursorFields.h"
+#include "data/CursorNotices.h"
 #include "data/Database.h"
-#include "data/FilterExpression.h"
+#include "data/MasterLink.h"
+#include "data/Record.h"
+#include "data/RecordBuffer.h"
+#include "data/RowFilter.h"
+#include "data/RowSet.h"
+#include "data/RowWriter.h"
 
 #include <QObject>
 #include <QStringList>
@@ -11,74 +25,45 @@
 
 namespace yb {
 
-class Cursor;
-
-// The values of one row as a cursor reads it, by field name.
-class Record {
-public:
-    Record() = default;
-    Record(const Cursor *cursor, QVariantList values) : m_cursor(cursor), m_values(std::move(values)) {}
-
-    QVariant value(QStringView field) const;
-    QVariant value(int field) const { return field < m_values.size() ? m_values[field] : QVariant(); }
-    bool isNull(QStringView field) const { return !value(field).isValid(); }
-    QString asString(QStringView field) const { return value(field).toString(); }
-    int asInt(QStringView field) const { return value(field).toInt(); }
-    bool asBool(QStringView field) const { return value(field).toBool(); }
-    double asDouble(QStringView field) const { return value(field).toDouble(); }
-
-private:
-    const Cursor *m_cursor = nullptr;
-    QVariantList m_values;
-};
-
-// A field whose value is read from another cursor by key on every read.
-struct LookupField {
-    QString name;
-    QString keyField;       // field of this cursor holding the key
-    Cursor *source = nullptr;
-    QString sourceKeyField; // field of the source the key is matched against
-    QString resultField;    // field of the source whose value is shown
-    int width = 0;
-};
-
 // A table cursor: an ordered, filtered, optionally master-linked view of one
 // table with a current row and a record buffer. Every table operation of the
 // application goes through it.
 class Cursor : public QObject {
     Q_OBJECT
 public:
-    enum class State { Inactive, Browse, Edit, Insert };
+    using State = RecordState; // Inactive, Browse, Edit, Insert
     enum LocateOption { NoLocateOptions = 0, CaseInsensitive = 1, Partial = 2 };
     Q_DECLARE_FLAGS(LocateOptions, LocateOption)
     enum class PostErrorAction { Fail, Abort };
     using Bookmark = qint64;
-    using Predicate = std::function<bool(const Record &)>;
+    using Predicate = RecordPredicate;
 
     Cursor(Database &db, const QString &table, QObject *parent = nullptr);
     ~Cursor() override;
 
     Database &database() const { return m_db; }
-    QString tableName() const { return m_table; }
-    void setTableName(const QString &table); // only while closed
+    QString tableName() const { return m_fields.table(); }
 
     // ---- open and close
     void open();
     void close();
-    bool isOpen() const { return m_state != State::Inactive; }
-    State state() const { return m_state; }
+    bool isOpen() const { return m_record.state() != State::Inactive; }
+    State state() const { return m_record.state(); }
 
     // ---- order
     void setIndexName(const QString &index); // "" = primary order; keeps the current row
     QString indexName() const { return m_indexName; }
-    void addIndex(const QString &name, const QString &field, bool caseInsensitive = true);
-    bool hasIndex(const QString &name) const;
+    void addIndex(const QString &name, const QString &field, bool caseInsensitive = true)
+    {
+        m_db.createIndex(m_fields.table(), name, field, caseInsensitive);
+    }
+    bool hasIndex(const QString &name) const { return m_db.hasIndex(m_fields.table(), name); }
 
     // ---- navigation
     void first();
     void last();
-    void next();
-    void prior();
+    void next() { moveBy(1); }
+    void prior() { moveBy(-1); }
     void moveBy(int distance);
     bool eof() const;
     bool bof() const;
@@ -95,20 +80,21 @@ public:
 
     // ---- master link: rows whose leading index fields equal the master's fields
     void setMasterLink(Cursor *master, const QStringList &masterFields);
-    Cursor *master() const { return m_master; }
 
     // ---- filters
     void setFilter(const QString &expression); // throws DbError(BadFilter)
-    QString filter() const { return m_filterText; }
-    void setFilterPredicate(Predicate predicate, const QStringList &fields = {});
+    QString filter() const { return m_filter.expression(); }
+    void setFilterPredicate(Predicate predicate, const QStringList &fields = {})
+    {
+        m_filter.setPredicate(std::move(predicate), fields);
+    }
     void setFiltered(bool on);
-    bool isFiltered() const { return m_filtered; }
     // Rebuilds the rows (after a predicate's criteria changed), keeping the current row if it still passes.
     void refresh();
 
     // ---- changes
     void append();
-    void insert();
+    void insert() { append(); } // a new row takes its place in the order when posted, wherever begun
     void edit();
     bool post(); // false when the post-error event aborted it
     void cancel();
@@ -118,37 +104,37 @@ public:
     // ---- bookmarks
     Bookmark bookmark() const;
     bool gotoBookmark(Bookmark bookmark);
-    qint64 rowId() const;
+    qint64 rowId() const { return state() == State::Insert ? 0 : m_rows.currentId(); }
 
     // ---- display
-    void disableControls();
+    void disableControls() { m_notices.suspend(); }
     void enableControls();
-    bool controlsDisabled() const { return m_disableCount > 0; }
+    bool controlsDisabled() const { return m_notices.isSuspended(); }
 
     // ---- fields
-    QStringList fieldNames() const;
-    int fieldIndex(QStringView name) const; // throws DbError(UnknownField)
-    bool hasField(QStringView name) const;
-    const FieldDef &fieldDef(int index) const;
-    int storedFieldCount() const;
-    QVariant value(QStringView field) const;
+    QStringList fieldNames() const { return m_fields.names(); }
+    int fieldIndex(QStringView name) const { return m_fields.indexOf(name); } // throws DbError(UnknownField)
+    bool hasField(QStringView name) const { return m_fields.has(name); }
+    const FieldDef &fieldDef(int index) const { return m_fields.def(index); }
+    int storedFieldCount() const { return m_fields.storedCount(); }
+    QVariant value(QStringView field) const { return value(fieldIndex(field)); }
     QVariant value(int field) const;
     bool isNull(QStringView field) const { return !value(field).isValid(); }
     QString asString(QStringView field) const { return value(field).toString(); }
     int asInt(QStringView field) const { return value(field).toInt(); }
     bool asBool(QStringView field) const { return value(field).toBool(); }
     double asDouble(QStringView field) const { return value(field).toDouble(); }
-    QByteArray asBytes(QStringView field) const { return value(field).toByteArray(); }
-    void setValue(QStringView field, const QVariant &value); // throws DbError(NotEditing, BadValue)
+    // Assigns a stored field of the record being edited; throws DbError(NotEditing, BadValue).
+    void setValue(QStringView field, const QVariant &value) { setValue(fieldIndex(field), value); }
     void setValue(int field, const QVariant &value);
     Record currentRecord() const;
     // The row at a position, without moving. With `fields`, only those are read
     // (stored and lookup fields; calculated fields need the whole row).
     Record recordAt(int recNo, const QList<int> &fields = {}) const;
 
-    void addLookupField(const LookupField &field);
-    LookupField &lookupField(QStringView name);
-    void addCalcField(const QString &name, int width);
+    void addLookupField(const LookupField &field) { m_fields.addLookup(field); }
+    LookupField &lookupField(QStringView name) { return m_fields.lookup(name); }
+    void addCalcField(const QString &name, int width) { m_fields.addCalculated(name, width); }
 
     // ---- events, assigned like handlers
     // Before the current row may be left (a move, a new filter, an append, a delete):
@@ -174,86 +160,46 @@ signals:
 
 private:
     void requireOpen() const;
+    void requireFresh() const; // open, and the rows up to date
+    bool editing() const { return m_record.holdsChanges(); }
+    // Brings the rows up to date when the table changed or the master moved since they were built.
     void ensureFresh() const;
-    void rebuild(qint64 keepRowId, bool keepPosition) const;
-    void invalidateBuffer() const;
-    void loadBuffer() const;
-    QVariantList readRow(qint64 rowId, bool withGraphics, const QList<int> &only = {}) const;
-    QVariant computeLookup(const LookupField &field, const QVariantList &row) const;
+    void rebuildRows(qint64 keepRowId, bool keepPosition) const;
+    void rebuildFromFirst() const;
+    // The link's and the filter's conditions, without the predicate's columns.
+    RowQuery conditions() const;
+    QVariantList masterValues() const;
+    void loadRecord() const;
+    void runCalcFields() const;
+    QVariant lookupValue(const LookupField &field, const QVariantList &row) const;
     bool checkBrowseMode(bool leaving = true); // false: the post, or beforeScroll when leaving, refused
+    bool readyToMove(); // open, up to date, and the current row may be left
+    bool moveToFound(int position); // false when not found (-1) or the current row may not be left
     void moveTo(int position);
     void notifyMoved();
     void notifyChanged();
-    void startNew(int position);
-    int positionOf(qint64 rowId) const;
-    int compareKeyAt(int position, const QVariantList &values, int count, bool firstLevelOnly = false) const;
-    int compareKeys(const QVariantList &key, const QVariantList &values, int count, bool firstLevelOnly = false) const;
-    QVariantList seekValues(const QVariantList &values) const;
-    QVariantList keyOf(qint64 rowId) const;
-    int seekNearest(const QVariantList &values, int count) const;
-    bool predicateActive() const;
-    void conditions(const QVariantList &linkValues, QStringList &where, QVariantList &params) const;
-    bool placePosted(qint64 rowId, bool inserted, const std::vector<bool> &modified);
-    QVariantList masterValues() const;
-    QString orderClause() const;
-    void attachDetail(Cursor *detail);
-    void detachDetail(Cursor *detail);
     void masterMoved();
     bool displayHeld() const; // by this cursor's suspension or a master's
     void deliverHeldNotices();
     void tableChanged(const QString &table);
-    QVariant coerce(const FieldDef &field, const QVariant &value) const;
-    const TableInfo &info() const;
-
-    struct CalcField {
-        QString name;
-        int width;
-    };
-    class BufferSwap;
 
     Database &m_db;
-    QString m_table;
-    mutable std::shared_ptr<const TableInfo> m_info;
-    State m_state = State::Inactive;
-
+    CursorFields m_fields;
     QString m_indexName;
-    IndexInfo m_index;
-    mutable QString m_keySql; // reads a row's index key
-
-    Cursor *m_master = nullptr;
-    QStringList m_masterFields;
-    std::vector<Cursor *> m_details;
-
-    QString m_filterText;
-    QList<FilterTerm> m_filterTerms;
-    Predicate m_predicate;
-    QStringList m_predicateFields;
-    bool m_filtered = false;
-
-    QList<LookupField> m_lookups;
-    QList<CalcField> m_calcs;
-
-    // The rows that pass link and filter, in index order, as row ids.
-    mutable std::vector<qint64> m_rows;
-    mutable QHash<qint64, int> m_positions; // built on demand
-    mutable bool m_positionsValid = false;
-    mutable quint64 m_builtGeneration = 0;
-    mutable QVariantList m_builtMasterValues;
-    mutable int m_pos = -1;
-    mutable bool m_bof = true;
-    mutable bool m_eof = true;
-    mutable qint64 m_stickyRowId = 0; // a just-posted row shown even if it fails the filter
-
-    // The record buffer of the current row (stored fields, then calculated ones).
-    mutable QVariantList m_buffer;
-    mutable bool m_bufferLoaded = false;
-    mutable std::vector<bool> m_graphicLoaded;
-    std::vector<bool> m_modified;
+    MasterLink m_link;
+    RowFilter m_filter;
+    RowWriter m_writer;
     int m_insertReturnPos = -1;
 
-    int m_disableCount = 0;
-    mutable bool m_pendingNotify = false;
-    mutable bool m_rowsRebuilt = false;
+    // Reads bring these up to date: another cursor's post, or a master's move,
+    // is seen when this cursor is next read.
+    mutable RowSet m_rows;
+    mutable RecordBuffer m_record;
+    mutable CursorNotices m_notices;
+
+    // The cursor handed to the calculated-fields event, which a read runs when
+    // it brings in a row: this cursor, bound once when it is made.
+    Cursor &m_self = *this;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Cursor::LocateOptions)

@@ -103,7 +103,6 @@ public:
     QString directory() const { return m_directory; }
     QString filePath() const { return filePathIn(m_directory); }
     sqlite3 *handle() const { return m_db; }
-    bool isReadOnly() const { return m_readOnly; }
 
     // The table password is kept for importers of protected tables; SQLite has none.
     void setPassword(const QString &password) { m_password = password; }
@@ -187,7 +186,6 @@ private:
     QHash<QString, QString> m_tableNames; // lower-case name -> name
     QHash<QString, std::shared_ptr<const TableInfo>> m_tableInfo;
     QHash<QString, quint64> m_generations;
-    quint64 m_allGeneration = 0;
 };
 
 } // namespace yb
