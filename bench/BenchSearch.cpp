@@ -18,11 +18,11 @@
 
 using namespace yb;
 using bench::duration;
+using bench::err;
+using bench::out;
 using bench::Plain;
 using bench::Samples;
 using bench::Stopwatch;
-using bench::err;
-using bench::out;
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include "dbwidgets/DBGrid.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QTemporaryDir>
@@ -48,8 +48,8 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption scaleOpt("scale", "Synthetic database scale (1.0: 20,000 records).", "F", "1.0");
-    const QCommandLineOption runsOpt("runs", "Starts to time (the first, which creates the list's index, apart).",
-                                     "N", "9");
+    const QCommandLineOption runsOpt("runs", "Starts to time (the first, which creates the list's index, apart).", "N",
+                                     "9");
     const QCommandLineOption movesOpt("moves", "Moves to time.", "N", "2000");
     const QCommandLineOption dirOpt("dir", "Use (or create and keep) the database in DIR.", "DIR");
     parser.addOptions({scaleOpt, runsOpt, movesOpt, dirOpt});
@@ -59,8 +59,8 @@ int main(int argc, char **argv)
     QString dir;
     {
         // The application opens the database itself: this one only finds or makes it.
-        const auto db = SyntheticDatabase::openOrGenerate(parser.value(dirOpt), parser.value(scaleOpt).toDouble(),
-                                                          temp, out);
+        const auto db =
+            SyntheticDatabase::openOrGenerate(parser.value(dirOpt), parser.value(scaleOpt).toDouble(), temp, out);
         dir = db->directory();
     }
     QDir::setCurrent(dir);

@@ -137,24 +137,18 @@ struct Result {
     QString targetText() const
     {
         switch (target) {
-        case Target::None:
-            return QStringLiteral("-");
-        case Target::Below:
-            return QStringLiteral("< %1").arg(duration(qint64(limit)));
-        case Target::WithinRatio:
-            return QStringLiteral("<= %1x plain").arg(limit);
+        case Target::None: return QStringLiteral("-");
+        case Target::Below: return QStringLiteral("< %1").arg(duration(qint64(limit)));
+        case Target::WithinRatio: return QStringLiteral("<= %1x plain").arg(limit);
         }
         return {};
     }
     std::optional<bool> met() const
     {
         switch (target) {
-        case Target::None:
-            return std::nullopt;
-        case Target::Below:
-            return ours.median() < limit;
-        case Target::WithinRatio:
-            return ratio() >= 0 && ratio() <= limit;
+        case Target::None: return std::nullopt;
+        case Target::Below: return ours.median() < limit;
+        case Target::WithinRatio: return ratio() >= 0 && ratio() <= limit;
         }
         return std::nullopt;
     }

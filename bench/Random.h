@@ -23,7 +23,11 @@ public:
     int between(int lo, int hi) { return lo + below(hi - lo + 1); }
     double uniform() { return double(next() >> 11) * 0x1.0p-53; }
     bool chance(double p) { return uniform() < p; }
-    template <typename T, size_t N> const T &pick(const T (&items)[N]) { return items[below(int(N))]; }
+    template <typename T, size_t N>
+    const T &pick(const T (&items)[N])
+    {
+        return items[below(int(N))];
+    }
 
 private:
     quint64 m_state;

@@ -1,8 +1,8 @@
 #include "SyntheticDatabase.h"
-#include <QTextStream>
-#include <QTemporaryDir>
-#include <QFileInfo>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
 
 #include "Random.h"
 

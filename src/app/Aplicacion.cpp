@@ -53,8 +53,7 @@ Aplicacion::Aplicacion(const QStringList &argumentos) : m_sesion(std::make_uniqu
     m_plantas->setDataModule(m_dm.get());
 
     m_ventanas = std::make_unique<Ventanas>(*m_sesion, *m_db, *m_dm, *m_plantas);
-    m_plantas->setVentanas({&m_ventanas->calco(), &m_ventanas->selClase(), &m_ventanas->buscar(),
-                            m_ventanas->todas()});
+    m_plantas->setVentanas({&m_ventanas->calco(), &m_ventanas->selClase(), &m_ventanas->buscar(), m_ventanas->todas()});
     // The main window turns English first, then every other window in creation order.
     m_sesion->setIngles(ingles);
 }

@@ -39,8 +39,8 @@ int count(yb::Database &db, const QString &table)
 void show(yb::Database &db)
 {
     out() << "Database " << db.filePath() << "\n";
-    for (const char *t : {"Plantas", "Especies", "Clases", "Fuentes", "Usos", "Sintomas", "Componen", "Rel",
-                          "RelSint", "RelComp", "RelForm", "Notas", "Sinonimos", "Glosario", "Glossary"})
+    for (const char *t : {"Plantas", "Especies", "Clases", "Fuentes", "Usos", "Sintomas", "Componen", "Rel", "RelSint",
+                          "RelComp", "RelForm", "Notas", "Sinonimos", "Glosario", "Glossary"})
         out() << QStringLiteral("  %1 %2 rows\n").arg(QLatin1String(t), -10).arg(count(db, QLatin1String(t)), 6);
 
     yb::Cursor plan(db, QStringLiteral("Plantas"));

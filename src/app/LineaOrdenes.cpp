@@ -68,10 +68,7 @@ LineaOrdenes LineaOrdenes::analizar(const QStringList &argumentos)
     return orden;
 }
 
-QString LineaOrdenes::ayuda()
-{
-    return Analizador().parser.helpText();
-}
+QString LineaOrdenes::ayuda() { return Analizador().parser.helpText(); }
 
 QString LineaOrdenes::version()
 {

@@ -20,10 +20,7 @@ QStringList argumentosDe(int argc, char **argv)
     return argumentos;
 }
 
-void decirError(const QString &mensaje)
-{
-    QTextStream(stderr) << "yerbalia: " << mensaje << "\n";
-}
+void decirError(const QString &mensaje) { QTextStream(stderr) << "yerbalia: " << mensaje << "\n"; }
 
 // Help and version: printed without a window system.
 int responderSinPantalla(yb::LineaOrdenes::Accion accion, int argc, char **argv)

@@ -8,15 +8,13 @@
 
 namespace yb {
 
-void avisarNoGuardado(const DbError &error, bool ingles)
-{
-    Mensajes::informar(textoNoGuardado(error, ingles));
-}
+void avisarNoGuardado(const DbError &error, bool ingles) { Mensajes::informar(textoNoGuardado(error, ingles)); }
 
 void avisarFallos(DataSource *source, std::function<bool()> ingles)
 {
-    QObject::connect(source, &DataSource::errorOccurred, source,
-                     manejador([ingles = std::move(ingles)](const DbError &error) { avisarNoGuardado(error, ingles()); }));
+    QObject::connect(
+        source, &DataSource::errorOccurred, source,
+        manejador([ingles = std::move(ingles)](const DbError &error) { avisarNoGuardado(error, ingles()); }));
 }
 
 } // namespace yb

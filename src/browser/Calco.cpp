@@ -68,16 +68,13 @@ bool TFCalco::eventFilter(QObject *watched, QEvent *event)
             empezarMovimiento();
             break;
         case QEvent::Move:
-        case QEvent::WindowStateChange:
-            empezarMovimiento();
-            break;
+        case QEvent::WindowStateChange: empezarMovimiento(); break;
         case QEvent::ChildAdded:
             // a control added later would lie above the frames
             if (!isHidden())
                 QMetaObject::invokeMethod(this, &QWidget::raise, Qt::QueuedConnection);
             break;
-        default:
-            break;
+        default: break;
         }
     }
     return TVentana::eventFilter(watched, event);

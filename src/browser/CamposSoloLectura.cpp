@@ -10,9 +10,10 @@
 namespace yb {
 
 CamposSoloLectura::CamposSoloLectura(const Sesion &sesion, QWidget *focoPorOmision, QObject *parent)
-    : QObject(parent), m_sesion(sesion), m_focoPorOmision(focoPorOmision)
-{
-}
+    : QObject(parent),
+      m_sesion(sesion),
+      m_focoPorOmision(focoPorOmision)
+{}
 
 void CamposSoloLectura::vigilar(const QList<QWidget *> &campos)
 {

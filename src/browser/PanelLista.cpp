@@ -53,7 +53,9 @@ QChar letraDeTecla(int key)
 } // namespace
 
 PanelLista::PanelLista(Sesion &sesion, DataSource *plan, QWidget *parent)
-    : QWidget(parent), m_sesion(sesion), m_plan(plan)
+    : QWidget(parent),
+      m_sesion(sesion),
+      m_plan(plan)
 {
     setObjectName(QStringLiteral("PanInd"));
     setAutoFillBackground(true);
@@ -69,9 +71,9 @@ PanelLista::PanelLista(Sesion &sesion, DataSource *plan, QWidget *parent)
     nom->addWidget(CBIdioma);
     ind->addWidget(PanNom);
 
-    SelPlanForm = new GrupoOpciones(QStringLiteral("SelPlanForm"),
-                                    {QStringLiteral("Elementos"), QStringLiteral("Fórmulas"), QStringLiteral("Todo")},
-                                    this);
+    SelPlanForm =
+        new GrupoOpciones(QStringLiteral("SelPlanForm"),
+                          {QStringLiteral("Elementos"), QStringLiteral("Fórmulas"), QStringLiteral("Todo")}, this);
     SelPlanForm->setItemIndex(2);
     ind->addWidget(SelPlanForm);
 
@@ -181,11 +183,8 @@ bool PanelLista::GrNomKeyDown(QKeyEvent *event)
     case Qt::Key_Control:
     case Qt::Key_Alt:
     case Qt::Key_Pause:
-    case Qt::Key_CapsLock:
-        return false;
-    case Qt::Key_Backspace:
-        texto.chop(1);
-        break;
+    case Qt::Key_CapsLock: return false;
+    case Qt::Key_Backspace: texto.chop(1); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (BotBusSinon->isVisible()) { // the default button while it shows
@@ -277,7 +276,7 @@ void PanelLista::SelPlanFormClick()
 QString PanelLista::expresionFiltro() const
 {
     const int kind = tipo();
-    const QString parteTipo = kind == 0 ? QStringLiteral("EsFormula=False")
+    const QString parteTipo = kind == 0   ? QStringLiteral("EsFormula=False")
                               : kind == 1 ? QStringLiteral("EsFormula=True")
                                           : QString();
     QString parteClase;

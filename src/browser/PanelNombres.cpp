@@ -20,8 +20,8 @@ PanelNombres::PanelNombres(DataSource *plan, QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
     setFixedHeight(127);
     auto *idiomas = column(this);
-    const BarraTitulo titulo = barraTitulo(this, "Panel32", QStringLiteral("Idiomas"), "Label30",
-                                           QStringLiteral("Sinónimos"), "Sinonimos");
+    const BarraTitulo titulo =
+        barraTitulo(this, "Panel32", QStringLiteral("Idiomas"), "Label30", QStringLiteral("Sinónimos"), "Sinonimos");
     Panel32 = titulo.barra;
     Label30 = titulo.titulo;
     Sinonimos = titulo.boton;

@@ -16,8 +16,7 @@
 namespace yb {
 using namespace piezas;
 
-PanelPaginas::PanelPaginas(Sesion &sesion, const Fuentes &fuentes, QWidget *parent)
-    : QWidget(parent), m_sesion(sesion)
+PanelPaginas::PanelPaginas(Sesion &sesion, const Fuentes &fuentes, QWidget *parent) : QWidget(parent), m_sesion(sesion)
 {
     setObjectName(QStringLiteral("PanFic"));
     setAutoFillBackground(true);
@@ -31,17 +30,50 @@ PanelPaginas::PanelPaginas(Sesion &sesion, const Fuentes &fuentes, QWidget *pare
         QList<DBGrid::Column> columns;
     };
     const QList<Pagina> paginas{
-        {"PagAcc", "Label7", "GrAcc", "DiagnosticarAcc", QStringLiteral("Acciones Terapéuticas"),
-         QStringLiteral("Diagnosticar"), 1, fuentes.acc, {{QStringLiteral("Uso")}}},
-        {"PagSint", "Label27", "GrSint", "DiagnosticarInd", QStringLiteral("Indicaciones"),
-         QStringLiteral("Diagnosticar"), 2, fuentes.sint, {{QStringLiteral("Sint")}}},
-        {"PagComp", "Label25", "GrComp", nullptr, QStringLiteral("Componentes"), QString(), 5, fuentes.comp,
+        {"PagAcc",
+         "Label7",
+         "GrAcc",
+         "DiagnosticarAcc",
+         QStringLiteral("Acciones Terapéuticas"),
+         QStringLiteral("Diagnosticar"),
+         1,
+         fuentes.acc,
+         {{QStringLiteral("Uso")}}},
+        {"PagSint",
+         "Label27",
+         "GrSint",
+         "DiagnosticarInd",
+         QStringLiteral("Indicaciones"),
+         QStringLiteral("Diagnosticar"),
+         2,
+         fuentes.sint,
+         {{QStringLiteral("Sint")}}},
+        {"PagComp",
+         "Label25",
+         "GrComp",
+         nullptr,
+         QStringLiteral("Componentes"),
+         QString(),
+         5,
+         fuentes.comp,
          {{QStringLiteral("Comp")}}},
-        {"PagFormPl", "Label23", "GrFormPl", "MostrarFor", QStringLiteral("Fórmulas"), QStringLiteral("Mostrar"), 6,
+        {"PagFormPl",
+         "Label23",
+         "GrFormPl",
+         "MostrarFor",
+         QStringLiteral("Fórmulas"),
+         QStringLiteral("Mostrar"),
+         6,
          fuentes.formPl,
          {{QStringLiteral("Formula")}, {QStringLiteral("Porcentaje"), {}, QStringLiteral("0.0 %"), 60}}},
-        {"PagPlForm", "Label9", "GrPlForm", "MostrarIng", QStringLiteral("Componentes de la Fórmula"),
-         QStringLiteral("Mostrar"), 7, fuentes.plForm,
+        {"PagPlForm",
+         "Label9",
+         "GrPlForm",
+         "MostrarIng",
+         QStringLiteral("Componentes de la Fórmula"),
+         QStringLiteral("Mostrar"),
+         7,
+         fuentes.plForm,
          {{QStringLiteral("Planta")}, {QStringLiteral("Porcentaje"), {}, QStringLiteral("0.0 %"), 60}}},
     };
     QList<QWidget *> pages;

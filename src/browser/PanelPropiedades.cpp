@@ -20,8 +20,8 @@ using namespace piezas;
 PanelPropiedades::PanelPropiedades(DataSource *plan, DataSource *fuentes, QWidget *parent) : QWidget(parent)
 {
     auto *cajaLayout = column(this);
-    const BarraTitulo propiedades = barraTitulo(this, "Panel41", QStringLiteral("Propiedades"), "LabFic",
-                                                QStringLiteral("Buscar"), "FiltrarProp");
+    const BarraTitulo propiedades =
+        barraTitulo(this, "Panel41", QStringLiteral("Propiedades"), "LabFic", QStringLiteral("Buscar"), "FiltrarProp");
     LabFic = propiedades.titulo;
     FiltrarProp = propiedades.boton;
     cajaLayout->addWidget(propiedades.barra);
@@ -36,21 +36,22 @@ PanelPropiedades::PanelPropiedades(DataSource *plan, DataSource *fuentes, QWidge
          P{"Label52", "ProgressBar18", "Pe", "Pericardio"}, P{"Label53", "ProgressBar19", "Hi", "Hígado"},
          P{"Label55", "ProgressBar27", "IG", "Intestino Grueso"}, P{"Label56", "ProgressBar22", "Es", "Estómago"},
          P{"Label57", "ProgressBar23", "ID", "Intestino Delgado"}, P{"Label58", "ProgressBar24", "Ve", "Vejiga"},
-         P{"Label59", "ProgressBar25", "TC", "Triple Calentador"}, P{"Label60", "ProgressBar26", "VB", "Vesícula Biliar"}},
+         P{"Label59", "ProgressBar25", "TC", "Triple Calentador"},
+         P{"Label60", "ProgressBar26", "VB", "Vesícula Biliar"}},
         PanProp);
-    PanSabor = new EscalaPropiedad(
-        QStringLiteral("PanSabor"), 2, "Panel35", QStringLiteral("Sabor"),
-        {P{"Label26", "BarSabor1", "Agrio", {}}, P{"Label31", "BarSabor2", "Amargo", {}},
-         P{"Label32", "BarSabor3", "Picante", {}}, P{"Label34", "BarSabor4", "Dulce", {}},
-         P{"Label36", "BarSabor5", "Aromático", {}}, P{"Label38", "BarSabor6", "Astringente", {}},
-         P{"Label39", "BarSabor7", "Salado", {}}, P{"Label40", "BarSabor8", "Insípido", {}}},
-        PanProp);
-    PanEnergia = new EscalaPropiedad(
-        QStringLiteral("PanEnergia"), 3, "LabEnergia", QStringLiteral("Energía"),
-        {P{"Label42", "BarEnergia1", "Neutral", {}}, P{"Label43", "BarEnergia2", "Tibia", {}},
-         P{"Label44", "BarEnergia3", "Fresca", {}}, P{"Label45", "BarEnergia4", "Fría", {}},
-         P{"Label46", "BarEnergia5", "Caliente", {}}},
-        PanProp);
+    PanSabor =
+        new EscalaPropiedad(QStringLiteral("PanSabor"), 2, "Panel35", QStringLiteral("Sabor"),
+                            {P{"Label26", "BarSabor1", "Agrio", {}}, P{"Label31", "BarSabor2", "Amargo", {}},
+                             P{"Label32", "BarSabor3", "Picante", {}}, P{"Label34", "BarSabor4", "Dulce", {}},
+                             P{"Label36", "BarSabor5", "Aromático", {}}, P{"Label38", "BarSabor6", "Astringente", {}},
+                             P{"Label39", "BarSabor7", "Salado", {}}, P{"Label40", "BarSabor8", "Insípido", {}}},
+                            PanProp);
+    PanEnergia =
+        new EscalaPropiedad(QStringLiteral("PanEnergia"), 3, "LabEnergia", QStringLiteral("Energía"),
+                            {P{"Label42", "BarEnergia1", "Neutral", {}}, P{"Label43", "BarEnergia2", "Tibia", {}},
+                             P{"Label44", "BarEnergia3", "Fresca", {}}, P{"Label45", "BarEnergia4", "Fría", {}},
+                             P{"Label46", "BarEnergia5", "Caliente", {}}},
+                            PanProp);
     cajaLayout->addWidget(PanProp);
     PanProp->installEventFilter(this);
 

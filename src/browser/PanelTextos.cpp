@@ -20,13 +20,16 @@ namespace yb {
 using namespace piezas;
 
 PanelTextos::PanelTextos(Sesion &sesion, DataSource *plan, DataSource *notas, QWidget *parent)
-    : QWidget(parent), m_sesion(sesion), m_plan(plan), m_notas(notas)
+    : QWidget(parent),
+      m_sesion(sesion),
+      m_plan(plan),
+      m_notas(notas)
 {
     setObjectName(QStringLiteral("PanMemo"));
     setAutoFillBackground(true);
     auto *memo = column(this);
-    const BarraTitulo titulo = barraTitulo(this, "Panel4", QStringLiteral("Descripción"), "LabMemo",
-                                           QStringLiteral("Buscar"), "Buscar");
+    const BarraTitulo titulo =
+        barraTitulo(this, "Panel4", QStringLiteral("Descripción"), "LabMemo", QStringLiteral("Buscar"), "Buscar");
     LabMemo = titulo.titulo;
     Buscar = titulo.boton;
     memo->addWidget(titulo.barra);

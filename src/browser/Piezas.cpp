@@ -17,10 +17,7 @@ QWidget *panel(QWidget *parent, const char *name)
     return w;
 }
 
-QLabel *label(const QString &text, QWidget *parent, const char *name)
-{
-    return named(new QLabel(text, parent), name);
-}
+QLabel *label(const QString &text, QWidget *parent, const char *name) { return named(new QLabel(text, parent), name); }
 
 QPushButton *button(const QString &text, QWidget *parent, const char *name)
 {

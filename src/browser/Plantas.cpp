@@ -43,7 +43,11 @@ namespace yb {
 using namespace piezas;
 
 TFPlantas::TFPlantas(Sesion &sesion, const QStringList &argumentos, QWidget *parent)
-    : QWidget(parent), ListaEsp(listaEsp()), m_sesion(sesion), ListaIng(listaIng()), m_argumentos(argumentos)
+    : QWidget(parent),
+      ListaEsp(listaEsp()),
+      m_sesion(sesion),
+      ListaIng(listaIng()),
+      m_argumentos(argumentos)
 {
     setObjectName(QStringLiteral("FPlantas"));
     setWindowTitle(QStringLiteral("Yerbalia"));
@@ -215,9 +219,10 @@ void TFPlantas::estadoAlModulo()
     m_dm->editando = m_sesion.editando();
     m_dm->filtroBusqueda = m_filtroBusqueda;
     // No properties criteria can be set yet: while its filter is on, every record passes it.
-    m_dm->filtroPropiedades = m_filtroPropiedades ? TDM::FiltroPropiedades([](const QString &, const QString &,
-                                                                                const QString &) { return true; })
-                                                  : nullptr;
+    m_dm->filtroPropiedades =
+        m_filtroPropiedades
+            ? TDM::FiltroPropiedades([](const QString &, const QString &, const QString &) { return true; })
+            : nullptr;
 }
 
 // ---- first showing -------------------------------------------------------------

@@ -31,11 +31,11 @@ void TFPlantas::ComponerFiltro()
         plan.refresh(); // the record test may have changed
     else
         plan.setFilter(expresion);
-    m_filtroEnVigor = m_lista->claveClase() != 0 || m_lista->claveSubClase() != 0 || m_filtroBusqueda ||
-                      m_filtroPropiedades;
-    m_lista->mostrarCuenta(m_filtroEnVigor,
-                           m_filtroEnVigor ? QStringLiteral("%1: %2").arg(m_dm->mensaje(8)).arg(plan.recordCount())
-                                           : QString());
+    m_filtroEnVigor =
+        m_lista->claveClase() != 0 || m_lista->claveSubClase() != 0 || m_filtroBusqueda || m_filtroPropiedades;
+    m_lista->mostrarCuenta(m_filtroEnVigor, m_filtroEnVigor
+                                                ? QStringLiteral("%1: %2").arg(m_dm->mensaje(8)).arg(plan.recordCount())
+                                                : QString());
     if (overlay) {
         overlay->setPintar(m_filtroEnVigor ? TFCalco::Pintar([this] { return PintarCalco(); }) : nullptr);
         overlay->setEnVigor(m_filtroEnVigor);

@@ -50,7 +50,9 @@ int anchoParaTitulo(const QWidget *ventana)
 } // namespace
 
 TFSelClase::TFSelClase(Database &db, const Sesion &sesion, QWidget *parent)
-    : TVentana(parent, Qt::Dialog), m_clases(db, QStringLiteral("Clases")), SClases(new DataSource(this)),
+    : TVentana(parent, Qt::Dialog),
+      m_clases(db, QStringLiteral("Clases")),
+      SClases(new DataSource(this)),
       m_sesion(sesion)
 {
     setObjectName(QStringLiteral("FSelClase"));
@@ -115,10 +117,7 @@ void TFSelClase::crearControles()
     todo->addLayout(pie);
 }
 
-QString TFSelClase::mensaje(int numero) const
-{
-    return (m_sesion.ingles() ? listaIng() : listaEsp()).value(numero);
-}
+QString TFSelClase::mensaje(int numero) const { return (m_sesion.ingles() ? listaIng() : listaEsp()).value(numero); }
 
 QString TFSelClase::campoNombre() const
 {
@@ -220,10 +219,7 @@ void TFSelClase::GrDblClick()
         AceptarClick();
 }
 
-void TFSelClase::GrExit()
-{
-    LabBus->clear();
-}
+void TFSelClase::GrExit() { LabBus->clear(); }
 
 // Enter chooses and Esc cancels, as long as the buttons are showing.
 void TFSelClase::keyPressEvent(QKeyEvent *event)
@@ -265,17 +261,14 @@ bool TFSelClase::eventFilter(QObject *watched, QEvent *event)
 TFSelClase::Tecleo TFSelClase::teclear(const QString &texto, int key)
 {
     switch (key) {
-    case Qt::Key_Backspace:
-        return {Tecleo::Buscar, texto.left(texto.size() - 1)};
+    case Qt::Key_Backspace: return {Tecleo::Buscar, texto.left(texto.size() - 1)};
     case Qt::Key_Shift:
     case Qt::Key_Control:
     case Qt::Key_Alt:
     case Qt::Key_AltGr:
     case Qt::Key_Pause:
-    case Qt::Key_CapsLock:
-        return {Tecleo::Nada, texto};
-    default:
-        break;
+    case Qt::Key_CapsLock: return {Tecleo::Nada, texto};
+    default: break;
     }
     if (key == Qt::Key_Space || (key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
         return {Tecleo::Buscar, texto + QChar(key)};

@@ -4,10 +4,7 @@
 
 namespace yb {
 
-bool interfazInglesa()
-{
-    return existeDirectorio(QDir::current(), QStringLiteral("English"));
-}
+bool interfazInglesa() { return existeDirectorio(QDir::current(), QStringLiteral("English")); }
 
 QStringList listaEsp()
 {

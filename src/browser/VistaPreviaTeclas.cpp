@@ -7,7 +7,9 @@
 namespace yb {
 
 VistaPreviaTeclas::VistaPreviaTeclas(QWidget *ventana, Manejador manejador)
-    : QObject(ventana), m_ventana(ventana), m_manejador(std::move(manejador))
+    : QObject(ventana),
+      m_ventana(ventana),
+      m_manejador(std::move(manejador))
 {
     setObjectName(QStringLiteral("VistaPreviaTeclas"));
     seguir(ventana);
@@ -37,8 +39,7 @@ bool VistaPreviaTeclas::eventFilter(QObject *watched, QEvent *event)
             return m_manejador(watched, static_cast<QKeyEvent *>(event));
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return false;
 }

@@ -25,8 +25,8 @@ char32_t baseLetter(char32_t c)
 {
     while (QChar::decompositionTag(c) == QChar::Canonical) {
         const QString d = QChar::decomposition(c);
-        const char32_t first = d.size() > 1 && d[0].isHighSurrogate() ? QChar::surrogateToUcs4(d[0], d[1])
-                                                                       : d[0].unicode();
+        const char32_t first =
+            d.size() > 1 && d[0].isHighSurrogate() ? QChar::surrogateToUcs4(d[0], d[1]) : d[0].unicode();
         if (first == c)
             break;
         c = first;

@@ -5,7 +5,11 @@ namespace yb {
 // ---- set-up -------------------------------------------------------------------
 
 Cursor::Cursor(Database &db, const QString &table, QObject *parent)
-    : QObject(parent), m_db(db), m_fields(db, table), m_writer(db, m_fields), m_rows(db, m_fields),
+    : QObject(parent),
+      m_db(db),
+      m_fields(db, table),
+      m_writer(db, m_fields),
+      m_rows(db, m_fields),
       m_record(db, m_fields)
 {
     connect(&db, &Database::tableChanged, this, &Cursor::tableChanged);
@@ -204,7 +208,7 @@ void Cursor::setIndexName(const QString &index)
         return;
     }
     IndexInfo info = m_db.indexInfo(m_fields.table(), index); // throws when missing
-    if (!checkBrowseMode(false)) // another order keeps the current row
+    if (!checkBrowseMode(false))                              // another order keeps the current row
         return;
     m_indexName = index;
     m_rows.setIndex(std::move(info));
@@ -461,7 +465,7 @@ Record Cursor::recordAt(int recNo, const QList<int> &fields) const
     const int firstLookup = m_fields.firstLookup();
     for (int i = 0; i < m_fields.lookupCount(); ++i)
         values << (fields.isEmpty() || fields.contains(firstLookup + i) ? lookupValue(m_fields.lookupAt(i), values)
-                                                                         : QVariant());
+                                                                        : QVariant());
     return Record(&m_fields, values);
 }
 

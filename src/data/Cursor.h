@@ -173,8 +173,8 @@ private:
     void runCalcFields() const;
     QVariant lookupValue(const LookupField &field, const QVariantList &row) const;
     bool checkBrowseMode(bool leaving = true); // false: the post, or beforeScroll when leaving, refused
-    bool readyToMove(); // open, up to date, and the current row may be left
-    bool moveToFound(int position); // false when not found (-1) or the current row may not be left
+    bool readyToMove();                        // open, up to date, and the current row may be left
+    bool moveToFound(int position);            // false when not found (-1) or the current row may not be left
     void moveTo(int position);
     void notifyMoved();
     void notifyChanged();

@@ -15,7 +15,7 @@ class Cursor;
 // A field whose value is read from another cursor by key on every read.
 struct LookupField {
     QString name;
-    QString keyField;       // field of this cursor holding the key
+    QString keyField; // field of this cursor holding the key
     Cursor *source = nullptr;
     QString sourceKeyField; // field of the source the key is matched against
     QString resultField;    // field of the source whose value is shown
@@ -46,7 +46,7 @@ public:
     int count() const { return firstLookup() + int(m_lookups.size()); }
     bool isCalculated(int field) const { return field >= storedCount() && field < firstLookup(); }
 
-    int indexOf(QStringView name) const; // throws DbError(UnknownField)
+    int indexOf(QStringView name) const;           // throws DbError(UnknownField)
     int calculatedIndexOf(QStringView name) const; // throws DbError(UnknownField) for another kind of field
     bool has(QStringView name) const;
     const FieldDef &def(int index) const; // a plain text field for calculated and lookup fields

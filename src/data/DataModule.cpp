@@ -8,12 +8,23 @@ const QString kPlantas = QStringLiteral("Plantas");
 } // namespace
 
 TDM::TDM(Database &db, const QStringList &listaEsp)
-    : TPlan(db, kPlantas), TAuxPlan(db, kPlantas), TEsp(db, QStringLiteral("Especies")),
-      TClases(db, QStringLiteral("Clases")), TUsos(db, QStringLiteral("Usos")), TSint(db, QStringLiteral("Sintomas")),
-      TComp(db, QStringLiteral("Componen")), TRel(db, QStringLiteral("Rel")), TRelSint(db, QStringLiteral("RelSint")),
-      TRelComp(db, QStringLiteral("RelComp")), TRelFormPl(db, QStringLiteral("RelForm")),
-      TRelPlForm(db, QStringLiteral("RelForm")), TNotas(db, QStringLiteral("Notas")),
-      TFuentes(db, QStringLiteral("Fuentes")), TGlo(db, QStringLiteral("Glosario")), mensajes(listaEsp), m_db(db)
+    : TPlan(db, kPlantas),
+      TAuxPlan(db, kPlantas),
+      TEsp(db, QStringLiteral("Especies")),
+      TClases(db, QStringLiteral("Clases")),
+      TUsos(db, QStringLiteral("Usos")),
+      TSint(db, QStringLiteral("Sintomas")),
+      TComp(db, QStringLiteral("Componen")),
+      TRel(db, QStringLiteral("Rel")),
+      TRelSint(db, QStringLiteral("RelSint")),
+      TRelComp(db, QStringLiteral("RelComp")),
+      TRelFormPl(db, QStringLiteral("RelForm")),
+      TRelPlForm(db, QStringLiteral("RelForm")),
+      TNotas(db, QStringLiteral("Notas")),
+      TFuentes(db, QStringLiteral("Fuentes")),
+      TGlo(db, QStringLiteral("Glosario")),
+      mensajes(listaEsp),
+      m_db(db)
 {
     // TPlan is always filtered: the list filter's expression plus the record test.
     TPlan.setFiltered(true);
@@ -43,10 +54,10 @@ TDM::~TDM() = default;
 
 void TDM::declareLookups()
 {
-    const auto lookup = [](const char *name, const char *key, Cursor &source, const char *sourceKey,
-                           const char *result, int width) {
-        return LookupField{QLatin1String(name), QLatin1String(key), &source, QLatin1String(sourceKey),
-                           QLatin1String(result), width};
+    const auto lookup = [](const char *name, const char *key, Cursor &source, const char *sourceKey, const char *result,
+                           int width) {
+        return LookupField{QLatin1String(name),      QLatin1String(key),    &source,
+                           QLatin1String(sourceKey), QLatin1String(result), width};
     };
     TPlan.addLookupField(lookup("Especie", "KEspecie", TEsp, "Clave", "Nom", 10));
     TPlan.addLookupField(lookup("Clase", "KClase", TClases, "Num", "NomEsp", 80));
@@ -111,9 +122,9 @@ void TDM::ajustarPruebaDeRegistro()
         TPlan.setFilterPredicate(nullptr);
         return;
     }
-    TPlan.setFilterPredicate([this](const Record &r) { return TPlanFilterRecord(r); },
-                             {QStringLiteral("Clave"), QStringLiteral("Meridianos"), QStringLiteral("Energia"),
-                              QStringLiteral("Sabor")});
+    TPlan.setFilterPredicate(
+        [this](const Record &r) { return TPlanFilterRecord(r); },
+        {QStringLiteral("Clave"), QStringLiteral("Meridianos"), QStringLiteral("Energia"), QStringLiteral("Sabor")});
     // The test runs for every record: its fields are found once, not by name each time.
     m_camposPrueba = {TPlan.fieldIndex(u"Clave"), TPlan.fieldIndex(u"Meridianos"), TPlan.fieldIndex(u"Energia"),
                       TPlan.fieldIndex(u"Sabor")};
@@ -178,9 +189,9 @@ void TDM::TPlanAfterScroll()
 
     // The counts and the names: an error leaves them out, the rest of the refresh still runs.
     ignorarErrores([&] {
-        registro.cuentas = RegistroActual::Cuentas{
-            TRel.recordCount(), TRelSint.recordCount(),
-            registro.esFormula ? TRelPlForm.recordCount() : TRelFormPl.recordCount()};
+        registro.cuentas =
+            RegistroActual::Cuentas{TRel.recordCount(), TRelSint.recordCount(),
+                                    registro.esFormula ? TRelPlForm.recordCount() : TRelFormPl.recordCount()};
         static const QStringList nombres = [] {
             QStringList n;
             for (int i = 0; i <= 10; ++i)
@@ -218,7 +229,7 @@ void TDM::refreshNotes()
         return;
     const int clave = claveActual();
     if (TNotas.state() != Cursor::State::Browse && TNotas.asInt(u"KPlanta") == clave)
-        return; // this record's notes, not stored yet: they stay as typed
+        return;     // this record's notes, not stored yet: they stay as typed
     guardarNotas(); // another record's: stored before this record's are shown
     if (TNotas.findKey({clave}))
         return;

@@ -70,8 +70,8 @@ public:
     Cursor TPlan, TAuxPlan, TEsp, TClases, TUsos, TSint, TComp;
     Cursor TRel, TRelSint, TRelComp, TRelFormPl, TRelPlForm, TNotas, TFuentes, TGlo;
 
-    TTagBits tagBits;       // the search-hit set
-    QStringList mensajes;   // the message table in use
+    TTagBits tagBits;     // the search-hit set
+    QStringList mensajes; // the message table in use
     QString mensaje(int n) const { return mensajes.value(n); }
 
     // Lookup result fields in the interface language.

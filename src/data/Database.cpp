@@ -169,8 +169,8 @@ std::unique_ptr<Database> Database::create(const QString &directory)
 
 std::unique_ptr<Database> Database::createInMemory()
 {
-    std::unique_ptr<Database> db(new Database(QString(), openConnection(QStringLiteral(":memory:"),
-                                                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)));
+    std::unique_ptr<Database> db(new Database(
+        QString(), openConnection(QStringLiteral(":memory:"), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)));
     db->configure();
     db->createSchema();
     return db;
@@ -185,8 +185,8 @@ void Database::createSchema()
             if (t.working)
                 continue;
             db->exec(Schema::createTableSql(t));
-            if (!t.key.isEmpty() && !(t.key.size() == 1 && t.fields.first().type == FieldType::AutoInc
-                                      && t.fields.first().name == t.key.first()))
+            if (!t.key.isEmpty() && !(t.key.size() == 1 && t.fields.first().type == FieldType::AutoInc &&
+                                      t.fields.first().name == t.key.first()))
                 db->exec(Schema::createIndexSql(t.name, {QString::fromLatin1(Schema::kKeyIndexName), t.key, true},
                                                 t.fields));
             for (const IndexDef &i : t.indexes)
@@ -312,8 +312,8 @@ sqlite3_stmt *Database::acquire(const QString &sql, bool *&busy)
     if (!cached) {
         sqlite3_stmt *stmt = nullptr;
         const QByteArray utf8 = sql.toUtf8();
-        const int rc = sqlite3_prepare_v3(m_db, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT,
-                                          &stmt, nullptr);
+        const int rc =
+            sqlite3_prepare_v3(m_db, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
         if (rc != SQLITE_OK)
             fail(rc, sql);
         cached = new CachedStatement{stmt, false};
@@ -395,9 +395,8 @@ QString Database::resolveTable(const QString &name)
         found = m_tableNames.value(base.toLower());
     }
     if (found.isEmpty())
-        throw DbError(DbError::Code::NoTable,
-                      QStringLiteral("The table %1 is missing from the database %2.")
-                          .arg(name, QDir::toNativeSeparators(filePath())));
+        throw DbError(DbError::Code::NoTable, QStringLiteral("The table %1 is missing from the database %2.")
+                                                  .arg(name, QDir::toNativeSeparators(filePath())));
     return found;
 }
 
@@ -502,7 +501,8 @@ void Database::createIndex(const QString &table, const QString &index, const QSt
     const TableInfo &info = *described;
     const int f = info.fieldIndex(field);
     if (f < 0)
-        throw DbError(DbError::Code::UnknownField, QStringLiteral("The table %1 has no field %2.").arg(info.name, field));
+        throw DbError(DbError::Code::UnknownField,
+                      QStringLiteral("The table %1 has no field %2.").arg(info.name, field));
     QList<FieldDef> fields = info.fields;
     if (!caseInsensitive)
         fields[f].type = FieldType::Long; // no collation clause

@@ -55,7 +55,7 @@ private:
 struct TableInfo {
     QString name;
     QList<FieldDef> fields;
-    QString rowIdField; // the AutoInc key field, which is SQLite's row id
+    QString rowIdField;                     // the AutoInc key field, which is SQLite's row id
     int fieldIndex(QStringView name) const; // -1 when missing
 };
 
@@ -67,8 +67,8 @@ struct IndexColumn {
 };
 
 struct IndexInfo {
-    QString name;                 // logical name; empty for the primary order
-    QList<IndexColumn> columns;   // empty: row id order
+    QString name;               // logical name; empty for the primary order
+    QList<IndexColumn> columns; // empty: row id order
     bool unique = false;
 };
 
@@ -129,7 +129,11 @@ public:
 
     // Change tracking: every change to a table raises its generation.
     quint64 generation(const QString &table) const { return m_generations.value(table); }
-    void touch(const QString &table) { bumpGeneration(table); announceChange(table); }
+    void touch(const QString &table)
+    {
+        bumpGeneration(table);
+        announceChange(table);
+    }
     // The two halves of touch, for a writer that brings itself up to date in between.
     void bumpGeneration(const QString &table) { ++m_generations[table]; }
     void announceChange(const QString &table) { emit tableChanged(table); }

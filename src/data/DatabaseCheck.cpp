@@ -48,9 +48,10 @@ QStringList checkDatabase(Database &db)
 
     for (const char *name : {"Plantas", "Usos", "Sintomas", "Componen"}) {
         const QLatin1String table(name);
-        collect(db, QStringLiteral("SELECT Clave FROM %1 WHERE Orden IS NULL").arg(Schema::quoted(table)),
-                [&](const Statement &s) { return QStringLiteral("%1: row %2 has no Orden").arg(table, s.text(0)); },
-                problems);
+        collect(
+            db, QStringLiteral("SELECT Clave FROM %1 WHERE Orden IS NULL").arg(Schema::quoted(table)),
+            [&](const Statement &s) { return QStringLiteral("%1: row %2 has no Orden").arg(table, s.text(0)); },
+            problems);
     }
 
     const LinkCheck links[] = {
@@ -68,12 +69,13 @@ QStringList checkDatabase(Database &db)
         const QString sql = QStringLiteral("SELECT l.%2, l.%3, t.Orden FROM %1 l JOIN %4 t ON t.Clave = l.%2 "
                                            "WHERE l.%3 IS NOT t.Orden")
                                 .arg(Schema::quoted(l.table), l.keyField, l.orderField, Schema::quoted(l.target));
-        collect(db, sql,
-                [&](const Statement &s) {
-                    return QStringLiteral("%1: the link to %2 %3 has %4 = %5, but that row's Orden is %6")
-                        .arg(l.table, l.target, s.text(0), l.orderField, s.text(1), s.text(2));
-                },
-                problems);
+        collect(
+            db, sql,
+            [&](const Statement &s) {
+                return QStringLiteral("%1: the link to %2 %3 has %4 = %5, but that row's Orden is %6")
+                    .arg(l.table, l.target, s.text(0), l.orderField, s.text(1), s.text(2));
+            },
+            problems);
     }
 
     for (const ProfileCheck p : {ProfileCheck{QLatin1String("Meridianos"), 12}, ProfileCheck{QLatin1String("Sabor"), 8},
@@ -82,13 +84,14 @@ QStringList checkDatabase(Database &db)
                                            "AND (%1 GLOB '*[^0-9]*' OR length(%1) < %2)")
                                 .arg(p.field)
                                 .arg(p.scales);
-        collect(db, sql,
-                [&](const Statement &s) {
-                    return QStringLiteral("Plantas: row %1 has the %2 profile \"%3\", not a string of %4 or more digits")
-                        .arg(s.text(0), p.field, s.text(1))
-                        .arg(p.scales);
-                },
-                problems);
+        collect(
+            db, sql,
+            [&](const Statement &s) {
+                return QStringLiteral("Plantas: row %1 has the %2 profile \"%3\", not a string of %4 or more digits")
+                    .arg(s.text(0), p.field, s.text(1))
+                    .arg(p.scales);
+            },
+            problems);
     }
     return problems;
 }

@@ -26,9 +26,9 @@ void MasterLink::conditions(const QVariantList &values, const IndexInfo &index, 
             where << QStringLiteral("rowid = ?");
         } else {
             const IndexColumn &c = index.columns[i];
-            where << Schema::quoted(table.fields[c.field].name) + QStringLiteral(" = ?")
-                         + (c.caseInsensitive ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kName)
-                                              : QString());
+            where << Schema::quoted(table.fields[c.field].name) + QStringLiteral(" = ?") +
+                         (c.caseInsensitive ? QStringLiteral(" COLLATE ") + QLatin1String(Collation::kName)
+                                            : QString());
         }
         params << values[i];
     }

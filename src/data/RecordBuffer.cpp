@@ -62,8 +62,8 @@ void RecordBuffer::endEdit()
 
 QVariant RecordBuffer::value(int field, qint64 rowId)
 {
-    if (field < m_fields.storedCount() && m_fields.info().fields[field].type == FieldType::Graphic
-        && !m_graphicLoaded[size_t(field)]) {
+    if (field < m_fields.storedCount() && m_fields.info().fields[field].type == FieldType::Graphic &&
+        !m_graphicLoaded[size_t(field)]) {
         m_graphicLoaded[size_t(field)] = true;
         if (rowId != 0 && !(holdsChanges() && m_modified[size_t(field)])) {
             Statement s(m_db, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")

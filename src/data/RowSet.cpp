@@ -357,8 +357,8 @@ int RowSet::seekByQuery(const QVariant &seek, const RowQuery &query) const
         return -1;
     QStringList where = query.where;
     QVariantList params = query.params;
-    where << quoted(f.name) + (c.descending ? QStringLiteral(" <= ?") : QStringLiteral(" >= ?"))
-                 + (c.caseInsensitive ? collateClause(Collation::kName) : QString());
+    where << quoted(f.name) + (c.descending ? QStringLiteral(" <= ?") : QStringLiteral(" >= ?")) +
+                 (c.caseInsensitive ? collateClause(Collation::kName) : QString());
     params << value;
     Statement s(m_db, QStringLiteral("SELECT rowid FROM %1 WHERE %2%3 LIMIT 1")
                           .arg(quoted(m_fields.table()), where.join(QStringLiteral(" AND ")), orderClause()));

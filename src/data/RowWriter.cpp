@@ -30,8 +30,8 @@ std::optional<qint64> RowWriter::post(bool inserting, qint64 rowId, const QVaria
                 QStringList marks;
                 for (int i = 0; i < columns.size(); ++i)
                     marks << QStringLiteral("?");
-                sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(name, columns.join(u", "), marks.join(u", "));
+                sql =
+                    QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(name, columns.join(u", "), marks.join(u", "));
             }
             Statement s(m_db, sql);
             s.bindAll(params);
@@ -47,10 +47,11 @@ std::optional<qint64> RowWriter::post(bool inserting, qint64 rowId, const QVaria
         }
         tx.commit();
     } catch (const DbError &e) {
-        const DbError error = e.code() == DbError::Code::KeyViolation
-            ? DbError(e.code(), QStringLiteral("Key violation: the table %1 already has a row with this key.")
-                                    .arg(m_fields.table()))
-            : e;
+        const DbError error =
+            e.code() == DbError::Code::KeyViolation
+                ? DbError(e.code(), QStringLiteral("Key violation: the table %1 already has a row with this key.")
+                                        .arg(m_fields.table()))
+                : e;
         if (onError && onError(error))
             return std::nullopt;
         throw error;

@@ -25,11 +25,10 @@ QList<FieldDef> plantasFields()
       << typed("Administracion", T::Memo) << alpha("Fi", 50) << alpha("Fj", 50) << alpha("Fk", 50)
       << typed("KEspecie", T::Short) << typed("MemoZurk", T::Memo) << typed("MemoZurk2", T::Memo)
       << alpha("Toxicidad", 1) << typed("Magistrales", T::Memo) << typed("Foto1", T::Graphic)
-      << typed("Foto2", T::Graphic) << typed("Foto3", T::Graphic) << typed("Orden", T::Long)
-      << alpha("Meridianos", 14) << alpha("Sabor", 10) << alpha("Energia", 10) << alpha("Movimiento", 10)
-      << typed("KClase", T::Long) << typed("KSubClase", T::Long) << typed("KFuente", T::Long)
-      << alpha("ParteIng", 40) << typed("DescripcionIng", T::Memo) << typed("FloracionIng", T::Memo)
-      << typed("AdministracionIng", T::Memo);
+      << typed("Foto2", T::Graphic) << typed("Foto3", T::Graphic) << typed("Orden", T::Long) << alpha("Meridianos", 14)
+      << alpha("Sabor", 10) << alpha("Energia", 10) << alpha("Movimiento", 10) << typed("KClase", T::Long)
+      << typed("KSubClase", T::Long) << typed("KFuente", T::Long) << alpha("ParteIng", 40)
+      << typed("DescripcionIng", T::Memo) << typed("FloracionIng", T::Memo) << typed("AdministracionIng", T::Memo);
     return f;
 }
 
@@ -50,19 +49,27 @@ QList<TableDef> buildTables()
                   {"Clave"},
                   {index("PorTitulo", {"Titulo"})}};
     const QList<IndexDef> catalogueIndexes{index("PorNom", {"Nom"}), index("PorNomIng", {"NomIng"})};
-    t << TableDef{"Usos", {typed("Clave", T::AutoInc), L("Orden"), alpha("Nom", 120), alpha("NomIng", 120)},
-                  {"Clave"}, catalogueIndexes};
-    t << TableDef{"Sintomas", {typed("Clave", T::AutoInc), alpha("Nom", 120), L("Orden"), alpha("NomIng", 120)},
-                  {"Clave"}, catalogueIndexes};
-    t << TableDef{"Componen", {typed("Clave", T::AutoInc), alpha("Nom", 40), L("Orden"), alpha("NomIng", 40)},
-                  {"Clave"}, {}};
-    t << TableDef{"Rel", {L("KPlanta"), L("KUso"), L("OPlanta"), L("OUso")}, {"KPlanta", "KUso"},
+    t << TableDef{"Usos",
+                  {typed("Clave", T::AutoInc), L("Orden"), alpha("Nom", 120), alpha("NomIng", 120)},
+                  {"Clave"},
+                  catalogueIndexes};
+    t << TableDef{"Sintomas",
+                  {typed("Clave", T::AutoInc), alpha("Nom", 120), L("Orden"), alpha("NomIng", 120)},
+                  {"Clave"},
+                  catalogueIndexes};
+    t << TableDef{
+        "Componen", {typed("Clave", T::AutoInc), alpha("Nom", 40), L("Orden"), alpha("NomIng", 40)}, {"Clave"}, {}};
+    t << TableDef{"Rel",
+                  {L("KPlanta"), L("KUso"), L("OPlanta"), L("OUso")},
+                  {"KPlanta", "KUso"},
                   {index("PorOPlanta", {"OPlanta"}), index("PorOUso", {"OUso"})}};
     t << TableDef{"RelSint",
                   {L("KPlanta"), L("KSint"), typed("Memo", T::Memo), L("OPlanta"), L("OSint")},
                   {"KPlanta", "KSint"},
                   {index("PorOPlanta", {"OPlanta"}), index("PorOSint", {"OSint"})}};
-    t << TableDef{"RelComp", {L("KPlanta"), L("KComp"), L("OPlanta"), L("OComp")}, {"KPlanta", "KComp"},
+    t << TableDef{"RelComp",
+                  {L("KPlanta"), L("KComp"), L("OPlanta"), L("OComp")},
+                  {"KPlanta", "KComp"},
                   {index("PorOPlanta", {"OPlanta"})}};
     t << TableDef{"RelForm",
                   {L("KFormula"), L("KPlanta"), typed("Porcentaje", T::Number), L("OFormula"), L("OPlanta")},
@@ -70,7 +77,9 @@ QList<TableDef> buildTables()
                   {index("PorOPlanta", {"OPlanta"}), index("PorOFormula", {"OFormula"})}};
     t << TableDef{"Notas", {L("KPlanta"), typed("Memo", T::Memo)}, {"KPlanta"}, {}};
     // "#PorSinon" serves the look-up of a typed synonym; it is no order of the program's.
-    t << TableDef{"Sinonimos", {L("KPlanta"), alpha("Sinon", 50)}, {},
+    t << TableDef{"Sinonimos",
+                  {L("KPlanta"), alpha("Sinon", 50)},
+                  {},
                   {index("PorKPlanta", {"KPlanta"}), index("#PorSinon", {"Sinon"})}};
     t << TableDef{"Glosario", {alpha("Nom", 30), typed("Memo", T::Memo)}, {}, {index("PorNom", {"Nom"})}};
     t << TableDef{"Glossary", {alpha("Nom", 30), typed("Memo", T::Memo)}, {}, {index("PorNom", {"Nom"})}};
@@ -152,9 +161,8 @@ QString createTableSql(const TableDef &table)
     // Long texts and pictures are stored after the other columns: SQLite then
     // reaches the short fields of a row without reading through its texts.
     QList<FieldDef> stored = table.fields;
-    std::stable_partition(stored.begin(), stored.end(), [](const FieldDef &f) {
-        return f.type != FieldType::Memo && f.type != FieldType::Graphic;
-    });
+    std::stable_partition(stored.begin(), stored.end(),
+                          [](const FieldDef &f) { return f.type != FieldType::Memo && f.type != FieldType::Graphic; });
     QStringList columns;
     for (const FieldDef &f : stored) {
         QString column = quoted(f.name) + u' ' + declaredType(f);
@@ -179,8 +187,8 @@ QString createIndexSql(const QString &table, const IndexDef &index, const QList<
         columns << column;
     }
     return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-        .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
-             quoted(physicalIndexName(table, index.name)), quoted(table), columns.join(u", "));
+        .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(), quoted(physicalIndexName(table, index.name)),
+             quoted(table), columns.join(u", "));
 }
 
 } // namespace yb::Schema

@@ -26,8 +26,8 @@ struct FieldDef {
     bool isText() const { return type == FieldType::Alpha || type == FieldType::Memo; }
     bool isInteger() const
     {
-        return type == FieldType::Long || type == FieldType::Short || type == FieldType::AutoInc
-            || type == FieldType::Logical;
+        return type == FieldType::Long || type == FieldType::Short || type == FieldType::AutoInc ||
+               type == FieldType::Logical;
     }
 };
 

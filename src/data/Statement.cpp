@@ -6,10 +6,7 @@ namespace yb {
 
 // A prepared statement of the connection's cache: binding, stepping, reading columns.
 
-Statement::Statement(Database &db, const QString &sql) : m_db(db), m_sql(sql)
-{
-    m_stmt = db.acquire(sql, m_busy);
-}
+Statement::Statement(Database &db, const QString &sql) : m_db(db), m_sql(sql) { m_stmt = db.acquire(sql, m_busy); }
 
 Statement::~Statement()
 {
@@ -37,23 +34,18 @@ void Statement::bind(int index, const QVariant &value)
         case QMetaType::LongLong:
         case QMetaType::ULongLong:
         case QMetaType::Short:
-        case QMetaType::Long:
-            rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
-            break;
+        case QMetaType::Long: rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong()); break;
         case QMetaType::Double:
-        case QMetaType::Float:
-            rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
-            break;
+        case QMetaType::Float: rc = sqlite3_bind_double(m_stmt, index, value.toDouble()); break;
         case QMetaType::QByteArray: {
             const QByteArray bytes = value.toByteArray();
-            rc = sqlite3_bind_blob64(m_stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()),
-                                     SQLITE_TRANSIENT);
+            rc = sqlite3_bind_blob64(m_stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
             break;
         }
         default: {
             const QByteArray utf8 = value.toString().toUtf8();
-            rc = sqlite3_bind_text64(m_stmt, index, utf8.constData(), sqlite3_uint64(utf8.size()),
-                                     SQLITE_TRANSIENT, SQLITE_UTF8);
+            rc = sqlite3_bind_text64(m_stmt, index, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT,
+                                     SQLITE_UTF8);
         }
         }
     }

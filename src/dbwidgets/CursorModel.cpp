@@ -8,10 +8,7 @@
 namespace yb {
 namespace {
 
-bool isEditing(Cursor::State s)
-{
-    return s == Cursor::State::Edit || s == Cursor::State::Insert;
-}
+bool isEditing(Cursor::State s) { return s == Cursor::State::Edit || s == Cursor::State::Insert; }
 
 bool isNumeric(FieldType t)
 {
@@ -58,10 +55,7 @@ void CursorModel::tableChanged(const QString &table)
     }
 }
 
-void CursorModel::setReadOnly(bool on)
-{
-    m_readOnly = on;
-}
+void CursorModel::setReadOnly(bool on) { m_readOnly = on; }
 
 void CursorModel::resolveFields()
 {
@@ -161,15 +155,9 @@ const QVariantList &CursorModel::rowValues(int row) const
     return *m_cache.insert(row, values);
 }
 
-int CursorModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_rowCount;
-}
+int CursorModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_rowCount; }
 
-int CursorModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_columns.size());
-}
+int CursorModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
 
 QVariant CursorModel::data(const QModelIndex &index, int role) const
 {
@@ -178,14 +166,11 @@ QVariant CursorModel::data(const QModelIndex &index, int role) const
     const int column = index.column();
     const FieldType type = m_types.value(column);
     switch (role) {
-    case Qt::DisplayRole:
-        return displayText(rowValues(index.row()).value(column), type, m_columns[column].format);
-    case Qt::EditRole:
-        return editText(rowValues(index.row()).value(column), type);
+    case Qt::DisplayRole: return displayText(rowValues(index.row()).value(column), type, m_columns[column].format);
+    case Qt::EditRole: return editText(rowValues(index.row()).value(column), type);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter | (isNumeric(type) ? Qt::AlignRight : Qt::AlignLeft));
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dbwidgets/ConnectionSet.h"
 #include "data/Cursor.h"
+#include "dbwidgets/ConnectionSet.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -19,10 +19,12 @@ public:
     struct Column {
         Column() = default;
         Column(QString field, QString title = {}, QString format = {}, int width = 0, bool readOnly = false)
-            : field(std::move(field)), title(std::move(title)), format(std::move(format)), width(width),
+            : field(std::move(field)),
+              title(std::move(title)),
+              format(std::move(format)),
+              width(width),
               readOnly(readOnly)
-        {
-        }
+        {}
 
         QString field;
         QString title;

@@ -56,10 +56,7 @@ void DBText::setDisplayFormat(const QString &format)
     load();
 }
 
-void DBText::load()
-{
-    setText(displayText(m_link.value(), m_link.fieldType(), m_format));
-}
+void DBText::load() { setText(displayText(m_link.value(), m_link.fieldType(), m_format)); }
 
 // ---- DBMemo -------------------------------------------------------------------
 

@@ -17,11 +17,10 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new CursorModel(th
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                verticalHeader()->viewport()->update();
-                viewRowChanged(current);
-            });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+        verticalHeader()->viewport()->update();
+        viewRowChanged(current);
+    });
     connect(m_model, &QAbstractItemModel::modelReset, this, manejador([this] { followCursor(); }));
     connect(m_model, &CursorModel::errorOccurred, this, &DBGrid::modelError);
     updateEditing();
@@ -60,10 +59,7 @@ void DBGrid::setReadOnly(bool on)
     updateEditing();
 }
 
-Cursor *DBGrid::cursor() const
-{
-    return m_source ? m_source->cursor() : nullptr;
-}
+Cursor *DBGrid::cursor() const { return m_source ? m_source->cursor() : nullptr; }
 
 void DBGrid::updateEditing()
 {

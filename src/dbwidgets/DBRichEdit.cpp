@@ -1,7 +1,7 @@
 #include "dbwidgets/DBRichEdit.h"
 
-#include "formats/Rtf.h"
 #include "dialogs/PoliticaErrores.h"
+#include "formats/Rtf.h"
 
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -47,8 +47,8 @@ bool DBRichEdit::puedeEscribir() const
 {
     const DataSource *source = m_link.dataSource();
     const Cursor *c = m_link.cursor();
-    return source && c
-        && (source->autoEdit() || c->state() == Cursor::State::Edit || c->state() == Cursor::State::Insert);
+    return source && c &&
+           (source->autoEdit() || c->state() == Cursor::State::Edit || c->state() == Cursor::State::Insert);
 }
 
 // The document says whether the user changed it: marks and sizes are laid
@@ -93,9 +93,10 @@ void DBRichEdit::changeEvent(QEvent *event)
 // Keys that would change a text the record may not take are not let through.
 void DBRichEdit::keyPressEvent(QKeyEvent *event)
 {
-    const bool cambia = !event->text().isEmpty() || event->key() == Qt::Key_Backspace
-        || event->key() == Qt::Key_Delete || event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste)
-        || event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
+    const bool cambia = !event->text().isEmpty() || event->key() == Qt::Key_Backspace ||
+                        event->key() == Qt::Key_Delete || event->matches(QKeySequence::Cut) ||
+                        event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Undo) ||
+                        event->matches(QKeySequence::Redo);
     const bool navega = event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll);
     if (cambia && !navega && !puedeEscribir()) {
         event->accept();

@@ -4,10 +4,7 @@ namespace yb {
 
 DataSource::DataSource(QObject *parent) : QObject(parent) {}
 
-DataSource::DataSource(Cursor *cursor, QObject *parent) : QObject(parent)
-{
-    setCursor(cursor);
-}
+DataSource::DataSource(Cursor *cursor, QObject *parent) : QObject(parent) { setCursor(cursor); }
 
 void DataSource::setCursor(Cursor *cursor)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dbwidgets/ConnectionSet.h"
 #include "data/Cursor.h"
+#include "dbwidgets/ConnectionSet.h"
 
 #include <QObject>
 #include <QPointer>
@@ -41,7 +41,6 @@ signals:
     void errorOccurred(const yb::DbError &error);
 
 private:
-
     QPointer<Cursor> m_cursor;
     ConnectionSet m_connections;
     bool m_autoEdit = true;

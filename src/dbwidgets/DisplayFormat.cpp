@@ -5,15 +5,9 @@
 namespace yb {
 namespace {
 
-bool isPlaceholder(QChar c)
-{
-    return c == u'0' || c == u'#';
-}
+bool isPlaceholder(QChar c) { return c == u'0' || c == u'#'; }
 
-QString plainNumber(double value)
-{
-    return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
-}
+QString plainNumber(double value) { return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest); }
 
 } // namespace
 
@@ -74,17 +68,13 @@ QString displayText(const QVariant &value, FieldType type, const QString &format
     switch (type) {
     case FieldType::Number:
         return format.isEmpty() ? plainNumber(value.toDouble()) : formatNumber(value.toDouble(), format);
-    case FieldType::Logical:
-        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case FieldType::Graphic:
-        return QStringLiteral("(Graphic)");
+    case FieldType::Logical: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case FieldType::Graphic: return QStringLiteral("(Graphic)");
     case FieldType::Long:
     case FieldType::Short:
-    case FieldType::AutoInc:
-        return format.isEmpty() ? value.toString() : formatNumber(value.toDouble(), format);
+    case FieldType::AutoInc: return format.isEmpty() ? value.toString() : formatNumber(value.toDouble(), format);
     case FieldType::Alpha:
-    case FieldType::Memo:
-        break;
+    case FieldType::Memo: break;
     }
     return value.toString();
 }

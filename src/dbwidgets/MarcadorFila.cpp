@@ -42,8 +42,8 @@ void MarcadorFila::paintSection(QPainter *painter, const QRect &rect, int logica
             painter->drawPath(arrow);
         } else {
             painter->setPen(palette().windowText().color());
-            painter->drawText(rect, Qt::AlignCenter, m_estado == Estado::Editando ? QStringLiteral("I")
-                                                                                   : QStringLiteral("*"));
+            painter->drawText(rect, Qt::AlignCenter,
+                              m_estado == Estado::Editando ? QStringLiteral("I") : QStringLiteral("*"));
         }
     }
     painter->restore();

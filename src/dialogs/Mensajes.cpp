@@ -2,9 +2,9 @@
 #include "dialogs/MensajesScript.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QFont>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -46,7 +46,8 @@ QPushButton *crearBoton(QWidget *parent, const char *name)
 } // namespace
 
 TFMensajes::TFMensajes(int kind, const QString &text, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_tipo(kind)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_tipo(kind)
 {
     setObjectName(QStringLiteral("FMensajes"));
     setModal(true);
@@ -180,20 +181,11 @@ Respuesta mostrar(int kind, const QString &text)
 
 } // namespace
 
-void informar(const QString &text)
-{
-    mostrar(TFMensajes::Informacion, text);
-}
+void informar(const QString &text) { mostrar(TFMensajes::Informacion, text); }
 
-bool preguntar(const QString &text)
-{
-    return mostrar(TFMensajes::SiNo, text) == Respuesta::Yes;
-}
+bool preguntar(const QString &text) { return mostrar(TFMensajes::SiNo, text) == Respuesta::Yes; }
 
-Respuesta preguntarCancelar(const QString &text)
-{
-    return mostrar(TFMensajes::SiNoCancelar, text);
-}
+Respuesta preguntarCancelar(const QString &text) { return mostrar(TFMensajes::SiNoCancelar, text); }
 
 bool confirmar(const QString &text)
 {
@@ -228,30 +220,15 @@ std::unique_ptr<QMessageBox> cajaEstandar(QMessageBox::Icon icono, const QString
     return caja;
 }
 
-void setDesatendido(Desatendido alMensaje)
-{
-    g_desatendido = std::move(alMensaje);
-}
+void setDesatendido(Desatendido alMensaje) { g_desatendido = std::move(alMensaje); }
 
-void setEnglish(bool english)
-{
-    g_english = english;
-}
+void setEnglish(bool english) { g_english = english; }
 
-bool english()
-{
-    return g_english;
-}
+bool english() { return g_english; }
 
-void setTitulo(const QString &title)
-{
-    tituloActual() = title;
-}
+void setTitulo(const QString &title) { tituloActual() = title; }
 
-QString titulo()
-{
-    return tituloActual();
-}
+QString titulo() { return tituloActual(); }
 
 } // namespace Mensajes
 

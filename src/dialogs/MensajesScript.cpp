@@ -11,29 +11,19 @@ Script *g_active = nullptr;
 bool cabe(int kind, Respuesta r)
 {
     switch (kind) {
-    case TFMensajes::Informacion:
-        return r == Respuesta::Ok;
-    case TFMensajes::SiNo:
-        return r == Respuesta::Yes || r == Respuesta::No;
-    case TFMensajes::SiNoCancelar:
-        return r == Respuesta::Yes || r == Respuesta::No || r == Respuesta::Cancel;
-    case kConfirmacion:
-        return r == Respuesta::Ok || r == Respuesta::Cancel;
+    case TFMensajes::Informacion: return r == Respuesta::Ok;
+    case TFMensajes::SiNo: return r == Respuesta::Yes || r == Respuesta::No;
+    case TFMensajes::SiNoCancelar: return r == Respuesta::Yes || r == Respuesta::No || r == Respuesta::Cancel;
+    case kConfirmacion: return r == Respuesta::Ok || r == Respuesta::Cancel;
     }
     return false;
 }
 
 } // namespace
 
-Script::Script(QList<Respuesta> answers) : m_answers(std::move(answers)), m_previous(g_active)
-{
-    g_active = this;
-}
+Script::Script(QList<Respuesta> answers) : m_answers(std::move(answers)), m_previous(g_active) { g_active = this; }
 
-Script::~Script()
-{
-    g_active = m_previous;
-}
+Script::~Script() { g_active = m_previous; }
 
 bool Script::answer(int kind, const QString &text, Respuesta &out)
 {

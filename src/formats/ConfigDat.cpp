@@ -17,13 +17,10 @@ Range rangeOf(int line)
     case ConfigDat::Left:
     case ConfigDat::Top:
     case ConfigDat::UsosLeft:
-    case ConfigDat::UsosTop:
-        return {-100000, 100000};
+    case ConfigDat::UsosTop: return {-100000, 100000};
     case ConfigDat::ColorScheme:
-    case ConfigDat::TextSize:
-        return {0, 255};
-    default:
-        return {1, 100000}; // sizes
+    case ConfigDat::TextSize: return {0, 255};
+    default: return {1, 100000}; // sizes
     }
 }
 

@@ -37,9 +37,7 @@ void Cabecera::texto(Tabla tabla, QStringView s)
                 guardarColor();
         }
         break;
-    case Tabla::TextoNivel:
-        m_listas.textoDeNivel(s);
-        break;
+    case Tabla::TextoNivel: m_listas.textoDeNivel(s); break;
     default: // names and numbers of lists
         break;
     }
@@ -89,9 +87,7 @@ void Cabecera::palabra(Estado &e, const Clave &clave, int valor)
         if (e.tabla == Tabla::NivelLista)
             m_listas.formatoDeNivel(valor);
         break;
-    case Accion::TextoNivel:
-        empezarDefinicion(e, Tabla::NivelLista, Tabla::TextoNivel);
-        break;
+    case Accion::TextoNivel: empezarDefinicion(e, Tabla::NivelLista, Tabla::TextoNivel); break;
     case Accion::IdLista:
         if (e.tabla == Tabla::Lista)
             m_listas.idDeLista(valor);
@@ -114,8 +110,7 @@ void Cabecera::palabra(Estado &e, const Clave &clave, int valor)
         if (e.tabla == Tabla::Numeracion)
             p.estiloNumeracion = EstiloLista(clave.dato);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -128,19 +123,14 @@ void Cabecera::cerrar(const Estado &cerrado, Estado &fuera)
     if (cerrado.tabla == fuera.tabla)
         return;
     switch (cerrado.tabla) {
-    case Tabla::Lista:
-        m_listas.terminarLista();
-        break;
-    case Tabla::Sustitucion:
-        m_listas.terminarSustitucion();
-        break;
+    case Tabla::Lista: m_listas.terminarLista(); break;
+    case Tabla::Sustitucion: m_listas.terminarSustitucion(); break;
     case Tabla::Numeracion: // what \pn says is said of the paragraph it is in
         fuera.parrafo.numeracion = cerrado.parrafo.numeracion;
         fuera.parrafo.estiloNumeracion = cerrado.parrafo.estiloNumeracion;
         fuera.parrafo.nivelNumeracion = cerrado.parrafo.nivelNumeracion;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

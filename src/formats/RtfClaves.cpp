@@ -115,10 +115,8 @@ bool seLeeTrasAsterisco(QStringView palabra)
     case Accion::TablaColores:
     case Accion::TablaListas:
     case Accion::TablaSustituciones:
-    case Accion::Numeracion:
-        return true;
-    default:
-        return false;
+    case Accion::Numeracion: return true;
+    default: return false;
     }
 }
 

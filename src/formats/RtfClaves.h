@@ -11,7 +11,6 @@
 // The control words the RTF reader knows, and what each does.
 namespace yb::Rtf {
 
-
 // What a control word does.
 enum class Accion : quint8 {
     Negrita,

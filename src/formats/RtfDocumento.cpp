@@ -58,22 +58,14 @@ bool reservadoDelDocumento(char16_t c)
 QTextListFormat::Style estiloQt(EstiloLista estilo)
 {
     switch (estilo) {
-    case EstiloLista::Disco:
-        return QTextListFormat::ListDisc;
-    case EstiloLista::Circulo:
-        return QTextListFormat::ListCircle;
-    case EstiloLista::Cuadrado:
-        return QTextListFormat::ListSquare;
-    case EstiloLista::Decimal:
-        return QTextListFormat::ListDecimal;
-    case EstiloLista::LetraMinuscula:
-        return QTextListFormat::ListLowerAlpha;
-    case EstiloLista::LetraMayuscula:
-        return QTextListFormat::ListUpperAlpha;
-    case EstiloLista::RomanoMinusculo:
-        return QTextListFormat::ListLowerRoman;
-    case EstiloLista::RomanoMayusculo:
-        return QTextListFormat::ListUpperRoman;
+    case EstiloLista::Disco: return QTextListFormat::ListDisc;
+    case EstiloLista::Circulo: return QTextListFormat::ListCircle;
+    case EstiloLista::Cuadrado: return QTextListFormat::ListSquare;
+    case EstiloLista::Decimal: return QTextListFormat::ListDecimal;
+    case EstiloLista::LetraMinuscula: return QTextListFormat::ListLowerAlpha;
+    case EstiloLista::LetraMayuscula: return QTextListFormat::ListUpperAlpha;
+    case EstiloLista::RomanoMinusculo: return QTextListFormat::ListLowerRoman;
+    case EstiloLista::RomanoMayusculo: return QTextListFormat::ListUpperRoman;
     }
     return QTextListFormat::ListDisc;
 }
@@ -81,14 +73,10 @@ QTextListFormat::Style estiloQt(EstiloLista estilo)
 Qt::Alignment alineacionQt(Alineacion alineacion)
 {
     switch (alineacion) {
-    case Alineacion::Izquierda:
-        break;
-    case Alineacion::Centro:
-        return Qt::AlignHCenter;
-    case Alineacion::Derecha:
-        return Qt::AlignRight;
-    case Alineacion::Justificada:
-        return Qt::AlignJustify;
+    case Alineacion::Izquierda: break;
+    case Alineacion::Centro: return Qt::AlignHCenter;
+    case Alineacion::Derecha: return Qt::AlignRight;
+    case Alineacion::Justificada: return Qt::AlignJustify;
     }
     return Qt::AlignLeft;
 }
@@ -117,9 +105,9 @@ private:
 class DestinoDocumento : public Destino {
 public:
     DestinoDocumento(QTextDocument &documento, std::vector<ColocacionTablas::Forma> formas)
-        : m_cursor(&documento), m_formas(std::move(formas))
-    {
-    }
+        : m_cursor(&documento),
+          m_formas(std::move(formas))
+    {}
 
     void texto(QStringView texto, const Formato &formato) override
     {
@@ -146,23 +134,15 @@ public:
             if (antes != Separacion::Ninguna)
                 nuevoBloque();
             break;
-        case ColocacionTablas::Paso::MismaCelda:
-            nuevoBloque();
-            break;
-        case ColocacionTablas::Paso::NuevaTabla:
-            abrirTabla();
-            break;
-        case ColocacionTablas::Paso::OtraCelda:
-            irACelda(lugar.fila, lugar.columna);
-            break;
+        case ColocacionTablas::Paso::MismaCelda: nuevoBloque(); break;
+        case ColocacionTablas::Paso::NuevaTabla: abrirTabla(); break;
+        case ColocacionTablas::Paso::OtraCelda: irACelda(lugar.fila, lugar.columna); break;
         case ColocacionTablas::Paso::TrasTabla:
             m_cursor = m_tabla->lastCursorPosition();
             m_cursor.movePosition(QTextCursor::NextBlock);
             m_tabla = nullptr;
             break;
-        case ColocacionTablas::Paso::Tabulador:
-            texto(u"\t", m_formato);
-            return; // the block is the paragraph's before
+        case ColocacionTablas::Paso::Tabulador: texto(u"\t", m_formato); return; // the block is the paragraph's before
         }
         if (formato.alineacion != Alineacion::Izquierda) {
             QTextBlockFormat bloque = m_cursor.blockFormat();

@@ -70,7 +70,8 @@ void escribirTexto(QString &rtf, QStringView texto)
 
 // Every block of a frame from `it` on, in order, those of nested frames and
 // tables included.
-template <typename Bloque> void cadaBloque(QTextFrame::iterator it, const Bloque &bloque)
+template <typename Bloque>
+void cadaBloque(QTextFrame::iterator it, const Bloque &bloque)
 {
     for (; !it.atEnd(); ++it) {
         if (QTextFrame *marco = it.currentFrame())
@@ -89,22 +90,14 @@ struct Numeracion {
 Numeracion numeracionDe(QTextListFormat::Style estilo)
 {
     switch (estilo) {
-    case QTextListFormat::ListDecimal:
-        return {0};
-    case QTextListFormat::ListUpperRoman:
-        return {1};
-    case QTextListFormat::ListLowerRoman:
-        return {2};
-    case QTextListFormat::ListUpperAlpha:
-        return {3};
-    case QTextListFormat::ListLowerAlpha:
-        return {4};
-    case QTextListFormat::ListCircle:
-        return {23, 0x25E6};
-    case QTextListFormat::ListSquare:
-        return {23, 0x25AA};
-    default:
-        return {23, 0x2022};
+    case QTextListFormat::ListDecimal: return {0};
+    case QTextListFormat::ListUpperRoman: return {1};
+    case QTextListFormat::ListLowerRoman: return {2};
+    case QTextListFormat::ListUpperAlpha: return {3};
+    case QTextListFormat::ListLowerAlpha: return {4};
+    case QTextListFormat::ListCircle: return {23, 0x25E6};
+    case QTextListFormat::ListSquare: return {23, 0x25AA};
+    default: return {23, 0x2022};
     }
 }
 
@@ -369,9 +362,6 @@ private:
 
 } // namespace
 
-QString escribir(const QTextDocument &documento)
-{
-    return Escritor(documento).escribir();
-}
+QString escribir(const QTextDocument &documento) { return Escritor(documento).escribir(); }
 
 } // namespace yb::Rtf

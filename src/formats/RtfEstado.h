@@ -76,7 +76,8 @@ public:
     // Closes the innermost group; a group with a state of its own is first handed to
     // `alCerrar(cerrado, fuera)` with the state of the group around it. True when the
     // outermost group has closed: the text is over.
-    template <typename AlCerrar> bool cerrar(AlCerrar &&alCerrar)
+    template <typename AlCerrar>
+    bool cerrar(AlCerrar &&alCerrar)
     {
         if (m_desborde > 0) {
             --m_desborde;

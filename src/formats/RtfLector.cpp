@@ -26,10 +26,12 @@ constexpr int kNivelesLista = DefinicionesListas::kNiveles;
 class Interprete {
 public:
     Interprete(QStringView rtf, Destino &destino)
-        : m_tokens(rtf), m_destino(destino), m_lote(destino, rtf.size()), m_cabecera(destino, m_decodificador),
+        : m_tokens(rtf),
+          m_destino(destino),
+          m_lote(destino, rtf.size()),
+          m_cabecera(destino, m_decodificador),
           m_parrafos(destino, m_lote, m_cabecera.listas())
-    {
-    }
+    {}
 
     void ejecutar()
     {
@@ -51,8 +53,7 @@ private:
             if (m_decodificador.esperaPar() && !puedeCerrarPar(t))
                 caracter(m_decodificador.soltarInicial());
             switch (t.tipo) {
-            case Token::Fin:
-                return;
+            case Token::Fin: return;
             case Token::Abre:
                 m_saltar = 0;
                 m_grupos.abrir();
@@ -80,12 +81,8 @@ private:
                     break;
                 byte(quint8(t.parametro));
                 break;
-            case Token::Texto:
-                textoLiteral(t.texto);
-                break;
-            case Token::Binario:
-                consumirRespaldo();
-                break;
+            case Token::Texto: textoLiteral(t.texto); break;
+            case Token::Binario: consumirRespaldo(); break;
             }
         }
     }
@@ -244,18 +241,10 @@ private:
         const bool activa = !t.conParametro || t.parametro != 0;
         const int valor = t.conParametro ? t.parametro : 0;
         switch (clave->accion) {
-        case Accion::Negrita:
-            f.negrita = activa;
-            break;
-        case Accion::Cursiva:
-            f.cursiva = activa;
-            break;
-        case Accion::Subrayado:
-            f.subrayado = activa;
-            break;
-        case Accion::SinSubrayado:
-            f.subrayado = false;
-            break;
+        case Accion::Negrita: f.negrita = activa; break;
+        case Accion::Cursiva: f.cursiva = activa; break;
+        case Accion::Subrayado: f.subrayado = activa; break;
+        case Accion::SinSubrayado: f.subrayado = false; break;
         case Accion::Simple:
             f = Formato();
             f.fuente = m_fuenteBase;
@@ -263,9 +252,7 @@ private:
         case Accion::Tamano:
             f.medioPuntos = t.conParametro && t.parametro > 0 ? entre(t.parametro, 2, 3276) : 24;
             break;
-        case Accion::Color:
-            f.color = qMax(valor, 0);
-            break;
+        case Accion::Color: f.color = qMax(valor, 0); break;
         case Accion::Fuente:
             if (e.tabla == Tabla::Fuentes)
                 m_cabecera.palabra(e, *clave, valor);
@@ -276,9 +263,7 @@ private:
             m_fuenteBase = qMax(valor, 0);
             f.fuente = m_fuenteBase;
             break;
-        case Accion::Saltos:
-            e.saltosUnicode = t.conParametro ? entre(t.parametro, 0, 1000) : 1;
-            break;
+        case Accion::Saltos: e.saltosUnicode = t.conParametro ? entre(t.parametro, 0, 1000) : 1; break;
         case Accion::Unicode:
             if (t.conParametro) {
                 const int codigo = t.parametro < 0 ? t.parametro + 65536 : t.parametro;
@@ -312,40 +297,23 @@ private:
                 m_destino.salto(f);
             }
             break;
-        case Accion::Tabulador:
-            caracter(u'\t');
-            break;
-        case Accion::PaginaDocumento:
-            m_decodificador.paginaDocumento(valor);
-            break;
-        case Accion::ParrafoNuevo:
-            p = ParrafoRtf();
-            break;
-        case Accion::Alinear:
-            p.alineacion = Alineacion(clave->dato);
-            break;
-        case Accion::EnTabla:
-            p.enTabla = activa;
-            break;
+        case Accion::Tabulador: caracter(u'\t'); break;
+        case Accion::PaginaDocumento: m_decodificador.paginaDocumento(valor); break;
+        case Accion::ParrafoNuevo: p = ParrafoRtf(); break;
+        case Accion::Alinear: p.alineacion = Alineacion(clave->dato); break;
+        case Accion::EnTabla: p.enTabla = activa; break;
         case Accion::ItemLista:
             if (e.tabla == Tabla::Sustitucion)
                 m_cabecera.palabra(e, *clave, valor);
             else
                 p.lista = qMax(valor, 0);
             break;
-        case Accion::NivelItem:
-            p.nivel = entre(valor, 0, kNivelesLista - 1);
-            break;
-        case Accion::TablaFuentes:
-            return empezarTabla(e, Tabla::Fuentes);
-        case Accion::TablaColores:
-            return empezarTabla(e, Tabla::Colores);
-        case Accion::TablaListas:
-            return empezarTabla(e, Tabla::Listas);
-        case Accion::TablaSustituciones:
-            return empezarTabla(e, Tabla::Sustituciones);
-        case Accion::Numeracion:
-            return empezarTabla(e, Tabla::Numeracion);
+        case Accion::NivelItem: p.nivel = entre(valor, 0, kNivelesLista - 1); break;
+        case Accion::TablaFuentes: return empezarTabla(e, Tabla::Fuentes);
+        case Accion::TablaColores: return empezarTabla(e, Tabla::Colores);
+        case Accion::TablaListas: return empezarTabla(e, Tabla::Listas);
+        case Accion::TablaSustituciones: return empezarTabla(e, Tabla::Sustituciones);
+        case Accion::Numeracion: return empezarTabla(e, Tabla::Numeracion);
         case Accion::JuegoFuente:
         case Accion::PaginaFuente:
         case Accion::Rojo:
@@ -358,14 +326,9 @@ private:
         case Accion::IdLista:
         case Accion::Sustitucion:
         case Accion::NumeracionNivel:
-        case Accion::NumeracionEstilo:
-            m_cabecera.palabra(e, *clave, valor);
-            break;
-        case Accion::Omitir:
-            return omitirGrupo();
-        case Accion::Caracter:
-            caracter(clave->dato);
-            break;
+        case Accion::NumeracionEstilo: m_cabecera.palabra(e, *clave, valor); break;
+        case Accion::Omitir: return omitirGrupo();
+        case Accion::Caracter: caracter(clave->dato); break;
         }
         return false;
     }
@@ -382,14 +345,9 @@ private:
             else
                 caracter(s);
             break;
-        case u'~':
-            caracter(0x00A0);
-            break;
-        case u'_':
-            caracter(0x2011);
-            break;
-        case u'*':
-            return destinoIgnorable(alInicio);
+        case u'~': caracter(0x00A0); break;
+        case u'_': caracter(0x2011); break;
+        case u'*': return destinoIgnorable(alInicio);
         default: // \- (optional hyphen) and the rest carry no text
             break;
         }
@@ -410,9 +368,6 @@ private:
 
 } // namespace
 
-void interpretar(QStringView rtf, Destino &destino)
-{
-    Interprete(rtf, destino).ejecutar();
-}
+void interpretar(QStringView rtf, Destino &destino) { Interprete(rtf, destino).ejecutar(); }
 
 } // namespace yb::Rtf

@@ -18,7 +18,8 @@ public:
 
     // `tamanoRtf`: the length of the RTF read, which bounds the buffer.
     LoteTexto(Destino &destino, qsizetype tamanoRtf)
-        : m_destino(destino), m_porFormato(destino.usaFormato()),
+        : m_destino(destino),
+          m_porFormato(destino.usaFormato()),
           m_capacidad(qBound<qsizetype>(16, tamanoRtf, kLoteMaximo))
     {
         m_lote.resize(m_capacidad);

@@ -124,32 +124,19 @@ const PaginaCodigos *PaginaCodigos::de(int numero)
 int PaginaCodigos::deJuego(int juego)
 {
     switch (juego) {
-    case 128:
-        return 932;
-    case 129:
-        return 949;
-    case 134:
-        return 936;
-    case 136:
-        return 950;
-    case 161:
-        return 1253;
-    case 162:
-        return 1254;
-    case 163:
-        return 1258;
-    case 177:
-        return 1255;
-    case 178:
-        return 1256;
-    case 186:
-        return 1257;
-    case 204:
-        return 1251;
-    case 222:
-        return 874;
-    case 238:
-        return 1250;
+    case 128: return 932;
+    case 129: return 949;
+    case 134: return 936;
+    case 136: return 950;
+    case 161: return 1253;
+    case 162: return 1254;
+    case 163: return 1258;
+    case 177: return 1255;
+    case 178: return 1256;
+    case 186: return 1257;
+    case 204: return 1251;
+    case 222: return 874;
+    case 238: return 1250;
     default: // 0 ANSI, 1 default, 2 symbol, 77 Mac, 255 OEM and the rest: the document's
         return 0;
     }
@@ -174,10 +161,8 @@ bool esVineta(Simbolos simbolos, char16_t codigo)
         return true;
     const char16_t byte = codigo >= kPrivado && codigo <= kPrivado + 0xFF ? char16_t(codigo - kPrivado) : codigo;
     switch (simbolos) {
-    case Simbolos::Ninguno:
-        return false;
-    case Simbolos::Symbol:
-        return byte == 0xB7;
+    case Simbolos::Ninguno: return false;
+    case Simbolos::Symbol: return byte == 0xB7;
     case Simbolos::Wingdings:
         switch (byte) {
         case 0x6C: // black circle
@@ -190,8 +175,7 @@ bool esVineta(Simbolos simbolos, char16_t codigo)
         case 0xA7: // small square
         case 0xD8: // arrowhead
             return true;
-        default:
-            return false;
+        default: return false;
         }
     }
     return false;

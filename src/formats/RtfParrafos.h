@@ -13,9 +13,10 @@ namespace yb::Rtf {
 class Parrafos {
 public:
     Parrafos(Destino &destino, LoteTexto &lote, const DefinicionesListas &listas)
-        : m_destino(destino), m_lote(lote), m_listas(listas)
-    {
-    }
+        : m_destino(destino),
+          m_lote(lote),
+          m_listas(listas)
+    {}
 
     // Tells the destination that the paragraph in progress begins, once.
     void empezar(const ParrafoRtf &parrafo)

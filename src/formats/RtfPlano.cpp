@@ -36,10 +36,7 @@ qsizetype inicioRtf(QStringView texto)
     return texto.sliced(i).startsWith(u"{\\rtf") ? i : -1;
 }
 
-bool esRtf(QStringView texto)
-{
-    return inicioRtf(texto) >= 0;
-}
+bool esRtf(QStringView texto) { return inicioRtf(texto) >= 0; }
 
 QString textoPlano(QStringView texto)
 {

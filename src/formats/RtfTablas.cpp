@@ -49,10 +49,7 @@ const Fuente *TablaFuentes::buscar(int numero) const
     return it != m_fuentes.end() ? &it->second : nullptr;
 }
 
-void DefinicionesListas::empezarNivel()
-{
-    m_lista.leidos = qMin(m_lista.leidos + 1, kNiveles + 1);
-}
+void DefinicionesListas::empezarNivel() { m_lista.leidos = qMin(m_lista.leidos + 1, kNiveles + 1); }
 
 DefinicionesListas::Nivel *DefinicionesListas::nivelLeido()
 {
@@ -83,16 +80,11 @@ std::optional<EstiloLista> DefinicionesListas::estilo(int ls, int nivel) const
 std::optional<EstiloLista> DefinicionesListas::estiloDeNivel(const Nivel &nivel)
 {
     switch (nivel.formato) {
-    case 255:
-        return std::nullopt; // a level without number or bullet
-    case 1:
-        return EstiloLista::RomanoMayusculo;
-    case 2:
-        return EstiloLista::RomanoMinusculo;
-    case 3:
-        return EstiloLista::LetraMayuscula;
-    case 4:
-        return EstiloLista::LetraMinuscula;
+    case 255: return std::nullopt; // a level without number or bullet
+    case 1: return EstiloLista::RomanoMayusculo;
+    case 2: return EstiloLista::RomanoMinusculo;
+    case 3: return EstiloLista::LetraMayuscula;
+    case 4: return EstiloLista::LetraMinuscula;
     case 23:
         switch (nivel.vineta) {
         case u'o':
@@ -103,8 +95,7 @@ std::optional<EstiloLista> DefinicionesListas::estiloDeNivel(const Nivel &nivel)
         case 0x25AA: // small black square
         case 0x25FE: // medium small black square
             return EstiloLista::Cuadrado;
-        default:
-            return EstiloLista::Disco;
+        default: return EstiloLista::Disco;
         }
     default: // decimal, and the numberings of other languages
         return EstiloLista::Decimal;

@@ -11,14 +11,8 @@ namespace yb::Rtf {
 
 namespace {
 
-bool esLetra(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-bool esDigito(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool esLetra(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool esDigito(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 int valorHex(char16_t c)
 {
@@ -41,10 +35,7 @@ constexpr auto kCortaTexto = [] {
     return t;
 }();
 
-bool cortaTexto(char16_t c)
-{
-    return c < 128 && kCortaTexto[c];
-}
+bool cortaTexto(char16_t c) { return c < 128 && kCortaTexto[c]; }
 
 constexpr char16_t k1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
                                 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -70,22 +61,17 @@ char16_t escapeVisible(const char16_t *p, const char16_t *fin, const char16_t *b
     return c >= 0x20 || c == u'\t' ? c : 0;
 }
 
-bool esEscapeLiteral(char16_t s)
-{
-    return s == u'\\' || s == u'{' || s == u'}';
-}
+bool esEscapeLiteral(char16_t s) { return s == u'\\' || s == u'{' || s == u'}'; }
 
 } // namespace
 
-char16_t caracter1252(quint8 byte)
-{
-    return kBytes1252[byte];
-}
+char16_t caracter1252(quint8 byte) { return kBytes1252[byte]; }
 
 Tokenizador::Tokenizador(QStringView rtf)
-    : m_p(rtf.utf16()), m_fin(rtf.utf16() + rtf.size()), m_bytes(kBytes1252.data())
-{
-}
+    : m_p(rtf.utf16()),
+      m_fin(rtf.utf16() + rtf.size()),
+      m_bytes(kBytes1252.data())
+{}
 
 bool Tokenizador::vieneTexto()
 {

@@ -32,15 +32,15 @@ QPushButton *boton(QWidget *parent, const char *nombre, const QString &texto)
     return b;
 }
 
-bool esEnter(const QKeyEvent *event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
+bool esEnter(const QKeyEvent *event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
 
 } // namespace
 
 TFBuscar::TFBuscar(Database &db, TTagBits &hits, const Sesion &sesion, QWidget *parent)
-    : TVentana(parent, Qt::Dialog), m_db(db), m_hits(hits), m_sesion(sesion)
+    : TVentana(parent, Qt::Dialog),
+      m_db(db),
+      m_hits(hits),
+      m_sesion(sesion)
 {
     setObjectName(QStringLiteral("FBuscar"));
     setWindowTitle(QStringLiteral("Buscar"));
@@ -188,12 +188,11 @@ void TFBuscar::buscar()
 
     const bool todos = m_orAnd->checkedId() == 1;
     try {
-        buscarTexto(m_db, terminos, todos, m_sesion.ingles(), m_sesion.editor(), m_hits,
-                    [this](int hecho, int total) {
-                        if (hecho == 0)
-                            Barra->setMaximum(std::max(total, 1)); // a range of 0 would show a busy bar
-                        Barra->setValue(hecho);
-                    });
+        buscarTexto(m_db, terminos, todos, m_sesion.ingles(), m_sesion.editor(), m_hits, [this](int hecho, int total) {
+            if (hecho == 0)
+                Barra->setMaximum(std::max(total, 1)); // a range of 0 would show a busy bar
+            Barra->setValue(hecho);
+        });
     } catch (...) {
         Barra->setValue(0);
         throw;

@@ -26,22 +26,19 @@ QStringList camposDeBusqueda(bool ingles, bool editor)
     return campos;
 }
 
-int textosDeBusqueda(bool editor)
-{
-    return editor ? 4 : 3;
-}
+int textosDeBusqueda(bool editor) { return editor ? 4 : 3; }
 
 namespace {
 
 // One side of the search: the rows of a key range, read through one connection.
 struct Tramo {
-    qint64 desde = 0, hasta = 0;          // keys, both included
+    qint64 desde = 0, hasta = 0;                 // keys, both included
     std::vector<std::pair<int, bool>> resultado; // key, matched
 };
 
 // Reads the rows of a key range and matches each row's search text.
-void recorrer(sqlite3 *conexion, const QString &sql, int textos, const QStringList &terminos, bool todos,
-              Tramo &tramo, std::atomic<int> &hechas, const std::function<void()> &alAvanzar = {})
+void recorrer(sqlite3 *conexion, const QString &sql, int textos, const QStringList &terminos, bool todos, Tramo &tramo,
+              std::atomic<int> &hechas, const std::function<void()> &alAvanzar = {})
 {
     sqlite3_stmt *filas = nullptr;
     const QByteArray utf8 = sql.toUtf8();
@@ -83,8 +80,7 @@ sqlite3 *conexionDeLectura(const Database &db)
         return nullptr;
     sqlite3 *conexion = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(db.filePath()).constData(), &conexion,
-                        SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr)
-        != SQLITE_OK) {
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         sqlite3_close_v2(conexion);
         return nullptr;
     }
@@ -135,9 +131,9 @@ void buscarTexto(Database &db, const QStringList &terminosPlegados, bool todos, 
         ayudante = std::thread([&] { recorrer(segunda, sql, textos, terminosPlegados, todos, otro, hechas); });
 
     // This thread searches its half and steps the progress, counting both halves.
-    const std::function<void()> alAvanzar = progreso ? std::function<void()>([&] {
-        progreso(hechas.load(std::memory_order_relaxed), total);
-    }) : std::function<void()>();
+    const std::function<void()> alAvanzar =
+        progreso ? std::function<void()>([&] { progreso(hechas.load(std::memory_order_relaxed), total); })
+                 : std::function<void()>();
     recorrer(db.handle(), sql, textos, terminosPlegados, todos, propio, hechas, alAvanzar);
     if (ayudante.joinable())
         ayudante.join();

@@ -40,10 +40,7 @@ constexpr std::array<char16_t, 256> kPlegado = [] {
     return t;
 }();
 
-inline char16_t plegado(char16_t c)
-{
-    return c < 256 ? kPlegado[c] : c;
-}
+inline char16_t plegado(char16_t c) { return c < 256 ? kPlegado[c] : c; }
 
 #if YB_TEXTO_AVX2
 // Whether the 16-character loops may run: the processor has AVX2 and the
@@ -205,10 +202,7 @@ bool buscar(const char16_t *t, qsizetype n, const char16_t *a, qsizetype m)
 
 } // namespace
 
-char16_t plegarCaracter(char16_t c)
-{
-    return plegado(c);
-}
+char16_t plegarCaracter(char16_t c) { return plegado(c); }
 
 QString plegar(QStringView texto)
 {

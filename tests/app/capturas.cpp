@@ -8,9 +8,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QTest>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextStream>
 #include <QTimer>
 

@@ -122,12 +122,14 @@ private slots:
         QTest::addColumn<QString>("largo");
         QTest::addColumn<bool>("noCabe"); // longer than its box
         const QString especie = QStringLiteral("Ziziphus jujuba var. spinosa (Bunge) Hu ex H.F.Chow, semen");
+        // clang-format off
         QTest::newRow("PinYin") << "EdPinYin" << "PinYin" << "Gan Cao Xie Xin Tang Jia Jian Fang, a formula" << true;
         QTest::newRow("pharmaceutical") << "Ed0" << "Nom0" << especie << true;
         QTest::newRow("scientific") << "Ed1" << "Nom1" << especie << true;
         QTest::newRow("family") << "DBEdit1" << "Familia" << "Rhamnaceae (Ziziphus) sp." << false; // 25 characters
         QTest::newRow("part") << "DBEdit5" << "Parte" << especie << true;
         QTest::newRow("habitat") << "DBEdit3" << "Habitat" << especie << true;
+        // clang-format on
     }
 
     void longTextsShowTheirBeginning()
@@ -246,9 +248,11 @@ private slots:
     {
         QTest::addColumn<QString>("lista");
         QTest::addColumn<QString>("actual");
+        // clang-format off
         QTest::newRow("names") << "GrNom" << "Gan Cao";
         QTest::newRow("formulas of a herb") << "GrFormPl" << "Gan Cao";
         QTest::newRow("ingredients of a formula") << "GrPlForm" << "Gui Zhi Tang";
+        // clang-format on
     }
 
     void listColumnsStayClearOfTheScrollBar()

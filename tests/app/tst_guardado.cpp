@@ -136,6 +136,7 @@ private slots:
         QTest::addColumn<bool>("editor");
         QTest::addColumn<Campo>("campo");
         const Campo notas{"Memo", 3, "Notas", "Memo"};
+        // clang-format off
         QTest::newRow("notes, reader, locked") << Fallo::Bloqueo << false << notas;
         QTest::newRow("notes, reader, disk full") << Fallo::DiscoLleno << false << notas;
         QTest::newRow("description, editing, locked")
@@ -145,6 +146,7 @@ private slots:
         QTest::newRow("Latin name, editing, locked") << Fallo::Bloqueo << true << Campo{"Ed0", -1, "Plantas", "Nom0"};
         QTest::newRow("PinYin, editing, locked")
             << Fallo::Bloqueo << true << Campo{"EdPinYin", -1, "Plantas", "PinYin"};
+        // clang-format on
     }
 
     void failedSaveKeepsTheTextOnItsRecord()

@@ -46,7 +46,10 @@ struct Lista : Run {
     DBGrid *grNom() const { return child<DBGrid>("GrNom"); }
     QLabel *labBus() const { return child<QLabel>("LabBus"); }
     QLabel *labCant() const { return child<QLabel>("LabCant"); }
-    void kind(int item) { QTest::mouseClick(w->findChild<QAbstractButton *>(QString("SelPlanForm_%1").arg(item)), Qt::LeftButton); }
+    void kind(int item)
+    {
+        QTest::mouseClick(w->findChild<QAbstractButton *>(QString("SelPlanForm_%1").arg(item)), Qt::LeftButton);
+    }
     void type(const QString &keys)
     {
         grNom()->setFocus();
@@ -258,6 +261,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("current");
+        // clang-format off
         QTest::newRow("í is I") << int(Qt::Key_Iacute) << "í" << "GI" << "Gui Zhi Tang";
         QTest::newRow("ü is U") << int(Qt::Key_Udiaeresis) << "ü" << "GU" << "Gui Zhi Tang";
         QTest::newRow("Á is A") << int(Qt::Key_Aacute) << "Á" << "GA" << "Gan Cao";
@@ -267,6 +271,7 @@ private slots:
         QTest::newRow("ç") << int(Qt::Key_Ccedilla) << "ç" << "" << "Gan Cao";
         QTest::newRow("Home") << int(Qt::Key_Home) << "" << "" << "<first>";
         QTest::newRow("End") << int(Qt::Key_End) << "" << "" << "<last>";
+        // clang-format on
     }
 
     void keysBesidesTheLetters()

@@ -11,14 +11,14 @@
 #include "dialogs/Sesion.h"
 #include "repertory/Usos.h"
 #include "support/AppFixture.h"
-#include "support/Modal.h"
 #include "support/Fallos.h"
 #include "support/Faults.h"
+#include "support/Modal.h"
 
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
@@ -79,12 +79,8 @@ struct DatosConFalla {
             QVERIFY(ajena.exec("CREATE TABLE Facturas (Numero INTEGER, Importe REAL)"));
             break;
         }
-        case Falla::Vacia:
-            escribir(base, {});
-            break;
-        case Falla::Basura:
-            escribir(base, "this is not a database\n");
-            break;
+        case Falla::Vacia: escribir(base, {}); break;
+        case Falla::Basura: escribir(base, "this is not a database\n"); break;
         case Falla::ArchivoSoloLectura:
             soloLectura = std::make_unique<test::SoloLectura>(base);
             if (!soloLectura->montado)
@@ -105,10 +101,7 @@ struct DatosConFalla {
     }
 };
 
-QString nativa(const QString &ruta)
-{
-    return QDir::toNativeSeparators(ruta);
-}
+QString nativa(const QString &ruta) { return QDir::toNativeSeparators(ruta); }
 
 // A closed cursor or an empty list must not stop the checks below from reading the window.
 void verificarVentana(const Run &r, bool editor, bool ingles, int esquema, int letra)
@@ -404,9 +397,11 @@ private slots:
     void badConfigFallsBackAndIsRewrittenClean_data()
     {
         QTest::addColumn<QByteArray>("content");
+        // clang-format off
         QTest::newRow("short") << QByteArray("800\r\n");
         QTest::newRow("not numbers") << QByteArray("a\r\nb\r\nc\r\n\r\n");
         QTest::newRow("out of range") << QByteArray("0\r\n0\r\n-5\r\n999999999\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n900\r\n900\r\n");
+        // clang-format on
     }
 
     void badConfigFallsBackAndIsRewrittenClean()
@@ -433,12 +428,14 @@ private slots:
     {
         QTest::addColumn<bool>("ingles");
         QTest::addColumn<QString>("texto");
+        // clang-format off
         QTest::newRow("Spanish") << false
                                  << "No hay ninguna base de datos en %1. Cree una con \"yerbalia-db init "
                                     "--sample %1\".";
         QTest::newRow("English") << true
                                  << "There is no database in %1. Create one with \"yerbalia-db init "
                                     "--sample %1\".";
+        // clang-format on
     }
 
     void noDatabaseIsAClearError()
@@ -474,6 +471,7 @@ private slots:
         const QString danadaEs = "La base de datos %1 está dañada. Restáurela desde una copia de seguridad.";
         const QString ajenaEs = "%1 no es una base de datos de Yerbalia.";
         const QString ajenaEn = "%1 is not a Yerbalia database.";
+        // clang-format off
         QTest::newRow("damaged") << Falla::Danada << false << QStringList() << danadaEs;
         QTest::newRow("damaged, editor") << Falla::Danada << false << QStringList{"tezlap"} << danadaEs;
         QTest::newRow("damaged, English")
@@ -504,6 +502,7 @@ private slots:
         QTest::newRow("locked, English")
             << Falla::Bloqueada << true << QStringList()
             << "The database %1 is in use by another program. Close that program and try again.";
+        // clang-format on
     }
 
     void openingFaultLeavesTheWindowInItsStateAndSaysWhy()
@@ -549,12 +548,14 @@ private slots:
     {
         QTest::addColumn<bool>("ingles");
         QTest::addColumn<QString>("texto");
+        // clang-format off
         QTest::newRow("Spanish") << false
                                  << "No se pudo guardar la configuración en %1. Se conserva el archivo "
                                     "anterior.";
         QTest::newRow("English") << true
                                  << "The configuration could not be written to %1. The previous file is "
                                     "kept.";
+        // clang-format on
     }
 
     void unwritableConfigIsReportedAndKept()
@@ -596,11 +597,13 @@ private slots:
             v[ConfigDat::UsosHeight] = uH;
             return v;
         };
+        // clang-format off
         QTest::newRow("huge") << conVentanas(100000, 100000, 100000, 100000, 100000, 100000);
         QTest::newRow("larger than the screen") << conVentanas(5000, 5000, 5000, 5000, 5000, 5000);
         QTest::newRow("off to the left and above") << conVentanas(700, 500, -5000, -5000, 700, 500);
         QTest::newRow("partly off the right")
             << conVentanas(700, 500, area.right() - 100, area.bottom() - 100, 700, 500);
+        // clang-format on
     }
 
     void storedGeometryIsBroughtOntoTheScreen()

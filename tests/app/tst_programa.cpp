@@ -57,6 +57,7 @@ private slots:
         QTest::addColumn<A>("accion");
         QTest::addColumn<QStringList>("palabras");
         QTest::addColumn<QString>("captura");
+        // clang-format off
         QTest::newRow("nothing") << QStringList{} << A::Iniciar << QStringList{} << "";
         QTest::newRow("editor word") << QStringList{"tezlap"} << A::Iniciar << QStringList{"tezlap"} << "";
         QTest::newRow("a name with a dash") << QStringList{"-Gan"} << A::Iniciar << QStringList{"-Gan"} << "";
@@ -73,6 +74,7 @@ private slots:
         QTest::newRow("unknown option after the word")
             << QStringList{"Gan", "--bogus"} << A::Error << QStringList{} << "";
         QTest::newRow("screenshot without a file") << QStringList{"--screenshot"} << A::Error << QStringList{} << "";
+        // clang-format on
     }
 
     void commandLine()
@@ -95,12 +97,14 @@ private slots:
     {
         QTest::addColumn<QString>("opcion");
         QTest::addColumn<QString>("texto");
+        // clang-format off
         QTest::newRow("--help") << "--help"
                                 << "--screenshot <file>";
         QTest::newRow("-h") << "-h"
                             << "The first argument is the editor word";
         QTest::newRow("--version") << "--version"
                                    << "Yerbalia " YERBALIA_VERSION;
+        // clang-format on
     }
 
     void helpAndVersionNeedNoDisplay()

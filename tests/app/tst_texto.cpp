@@ -40,7 +40,7 @@ struct Texto : Run {
     QString stored(const char *table, const char *field, int key)
     {
         Statement s(app->database(), QString("SELECT %1 FROM %2 WHERE %3 = ?")
-                                          .arg(field, table, QString(table) == "Notas" ? "KPlanta" : "Clave"));
+                                         .arg(field, table, QString(table) == "Notas" ? "KPlanta" : "Clave"));
         s.bind(1, key);
         return s.step() ? s.text(0) : QString();
     }
@@ -144,6 +144,7 @@ private slots:
         QTest::addColumn<QStringList>("fields");
         const QStringList es{"Descripción", "Advertencias", "Botica", "Notas"};
         const QStringList en{"Description", "Warnings", "Drugstore", "Notes"};
+        // clang-format off
         QTest::newRow("Spanish reader") << false << false << es
                                         << QStringList{"Descripcion", "Floracion", "Administracion", "Memo"};
         QTest::newRow("Spanish editor") << false << true << (es + QStringList{"Aplicación"})
@@ -152,6 +153,7 @@ private slots:
                                         << QStringList{"DescripcionIng", "FloracionIng", "AdministracionIng", "Memo"};
         QTest::newRow("English editor") << true << true << en
                                         << QStringList{"DescripcionIng", "FloracionIng", "AdministracionIng", "Memo"};
+        // clang-format on
     }
 
     void tabsAndFieldsByModeAndLanguage()
@@ -247,12 +249,14 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         const QString plain = "Raíz de la planta: sin formato.";
+        // clang-format off
         QTest::newRow("plain note, reader") << false << 3 << "Notas" << "Memo" << plain;
         QTest::newRow("outside RTF note, reader") << false << 3 << "Notas" << "Memo" << QString(kRtfAjeno);
         QTest::newRow("plain note, editing on") << true << 3 << "Notas" << "Memo" << plain;
         QTest::newRow("outside RTF description, editing on")
             << true << 0 << "Plantas" << "Descripcion" << QString(kRtfAjeno);
         QTest::newRow("outside RTF warnings, editing on") << true << 1 << "Plantas" << "Floracion" << QString(kRtfAjeno);
+        // clang-format on
     }
 
     void showingNeverRewritesTheText()
@@ -361,10 +365,12 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QList<qreal>>("sizes"); // at text size 10
+        // clang-format off
         QTest::newRow("RTF with two sizes")
             << "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Chica \\fs40 Grande\\par}"
             << QStringList{"Chica", "Grande"} << QList<qreal>{10, 20};
         QTest::newRow("plain text") << "Sin formato" << QStringList{"formato"} << QList<qreal>{10};
+        // clang-format on
     }
 
     void textSizeScalesTheShownTextOnly()

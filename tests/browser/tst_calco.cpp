@@ -76,10 +76,7 @@ struct Ventana {
     }
 };
 
-bool esRojo(const QImage &imagen, QPoint p)
-{
-    return imagen.pixelColor(p) == QColor(255, 0, 0);
-}
+bool esRojo(const QImage &imagen, QPoint p) { return imagen.pixelColor(p) == QColor(255, 0, 0); }
 
 } // namespace
 
@@ -128,11 +125,13 @@ void TstCalco::marcosEnOrden_data()
 {
     QTest::addColumn<QStringList>("pintar");
     QTest::addColumn<QStringList>("enMarco");
+    // clang-format off
     QTest::newRow("uno") << QStringList{"Arriba"} << QStringList{"Arriba"};
     QTest::newRow("en el orden dado") << QStringList{"Derecha", "Arriba", "Izquierda"}
                                       << QStringList{"Derecha", "Arriba", "Izquierda"};
     QTest::newRow("el oculto no") << QStringList{"Arriba", "Oculto", "Derecha"} << QStringList{"Arriba", "Derecha"};
     QTest::newRow("el ajeno no") << QStringList{"Ajeno", "Izquierda"} << QStringList{"Izquierda"};
+    // clang-format on
 }
 
 void TstCalco::marcosEnOrden()

@@ -1,21 +1,21 @@
 // The class picker driven through its window: list, caption, choosing, "Ninguna", type-ahead and
 // editing the class names in place.
 #include "browser/SelClase.h"
-#include "dialogs/Sesion.h"
 #include "browser/Textos.h"
 #include "browser/TextosError.h"
 #include "dbwidgets/DBGrid.h"
 #include "dialogs/MensajesScript.h"
+#include "dialogs/Sesion.h"
 #include "support/Fallos.h"
 #include "support/Fixture.h"
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QStyle>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -64,7 +64,8 @@ void escribirEnCaja(QObject *context, const QString &texto, Qt::Key tecla)
     });
 }
 
-template <typename T> T *control(QWidget *w, const char *nombre)
+template <typename T>
+T *control(QWidget *w, const char *nombre)
 {
     return w->findChild<T *>(QLatin1String(nombre));
 }
@@ -156,6 +157,7 @@ private slots:
         QTest::addColumn<QStringList>("lista");
         QTest::addColumn<QString>("enFila");
 
+        // clang-format off
         QTest::newRow("classes") << 0 << 2 << "Seleccione una Clase"
                                  << QStringList{"Astringentes", "Calientes", "Tónicos"} << "Calientes";
         QTest::newRow("sub-classes of a class")
@@ -164,6 +166,7 @@ private slots:
         QTest::newRow("no key: the first name")
             << 0 << 0 << "Seleccione una Clase" << QStringList{"Astringentes", "Calientes", "Tónicos"}
             << "Astringentes";
+        // clang-format on
     }
 
     void captionAndList()
@@ -236,7 +239,8 @@ private slots:
         QFont fuente = QFontDatabase::systemFont(QFontDatabase::TitleFont);
         fuente.setBold(true);
         const int botones = 4 * escena.picker.style()->pixelMetric(QStyle::PM_TitleBarHeight);
-        const int necesario = QFontMetrics(fuente).horizontalAdvance(titulo + QStringLiteral(" \u2014 Yerbalia")) + botones;
+        const int necesario =
+            QFontMetrics(fuente).horizontalAdvance(titulo + QStringLiteral(" \u2014 Yerbalia")) + botones;
         QVERIFY2(ancho >= necesario, qPrintable(QStringLiteral("%1 < %2").arg(ancho).arg(necesario)));
     }
 
@@ -446,6 +450,7 @@ private slots:
         QTest::addColumn<bool>("ingles");
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<QStringList>("lista");
+        // clang-format off
         QTest::newRow("renamed, stored once free")
             << false << true << false << "Secantes" << QStringList{"Calientes", "Secantes", "Tónicos"};
         QTest::newRow("renamed, given up")
@@ -457,6 +462,7 @@ private slots:
             << true << false << false << "Calor interno" << QStringList{"Astringentes", "Calientes", "Tónicos"};
         QTest::newRow("renamed in English, stored once free")
             << false << true << true << "Drying" << QStringList{"Drying", "Tonics", "Warming"};
+        // clang-format on
     }
 
     // A name typed in place while another program holds the database: the failure is told,

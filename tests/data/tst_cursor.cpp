@@ -88,12 +88,14 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("lands");
+        // clang-format off
         QTest::newRow("upper case prefix") << "GAN" << "Gan Cao";
         QTest::newRow("lower case prefix of capitalised") << "gu" << "Gui Zhi Tang";
         QTest::newRow("upper case on lower-case name") << "BAI" << "bai zhu";
         QTest::newRow("between two names") << "C" << "Gan Cao";
         QTest::newRow("before every name") << "A" << "Ai Ye";
         QTest::newRow("after every name: last row") << "ZZZ" << "Ren Shen";
+        // clang-format on
     }
 
     void findNearest()
@@ -114,14 +116,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("lands");
-        QTest::addColumn<bool>("begins");   // a row begins with the typed letters
+        QTest::addColumn<bool>("begins");    // a row begins with the typed letters
         QTest::addColumn<bool>("wholeName"); // a row has exactly those letters
+        // clang-format off
         QTest::newRow("accent ignored") << "PIL" << "Píldora" << true << false;
         QTest::newRow("whole name") << "PILDORA" << "Píldora" << true << true;
         QTest::newRow("before the accented one") << "PI" << "Pieza" << true << false;
         QTest::newRow("n before ñ") << "PIN" << "Pino" << true << false;
         QTest::newRow("ñ") << "PIÑ" << "Piña" << true << false;
         QTest::newRow("after every pi") << "PIO" << "Poria" << false << false;
+        // clang-format on
     }
 
     void typedSearchFindsAccentedNames()
@@ -238,6 +242,7 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("options");
         QTest::addColumn<QString>("found"); // empty: not found
+        // clang-format off
         QTest::newRow("exact") << "Ren Shen" << 0 << "Ren Shen";
         QTest::newRow("exact wrong case") << "REN SHEN" << 0 << "";
         QTest::newRow("case-insensitive") << "REN SHEN" << int(Cursor::CaseInsensitive) << "Ren Shen";
@@ -246,6 +251,7 @@ private slots:
         QTest::newRow("partial") << "Gu" << int(Cursor::Partial) << "Gui Zhi Tang";
         QTest::newRow("partial, case-insensitive") << "BAI" << int(Cursor::Partial | Cursor::CaseInsensitive) << "bai zhu";
         QTest::newRow("partial without the flag") << "Gu" << 0 << "";
+        // clang-format on
     }
 
     void locate()
@@ -333,7 +339,8 @@ private slots:
         int scrolls = 0;
         plan.afterScroll = [&](Cursor &) { ++scrolls; };
         plan.disableControls();
-        for (plan.first(); !plan.eof(); plan.next()) {}
+        for (plan.first(); !plan.eof(); plan.next()) {
+        }
         QCOMPARE(relChanged.count(), 0);
         QCOMPARE(planChanged.count(), 0);
         QCOMPARE(scrolls, 5); // record events still run
@@ -417,6 +424,7 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QVariant>("assigned");
         QTest::addColumn<QVariant>("stored"); // invalid: refused
+        // clang-format off
         QTest::newRow("text cut to its size") << "Sabor" << QVariant("12345678901234") << QVariant("1234567890");
         QTest::newRow("one-letter toxicity") << "Toxicidad" << QVariant("23") << QVariant("2");
         QTest::newRow("accented text cut per character") << "Energia" << QVariant("ááááááááááéé") << QVariant("áááááááááá");
@@ -429,6 +437,7 @@ private slots:
         QTest::newRow("logical refuses words") << "EsFormula" << QVariant("sí") << QVariant();
         QTest::newRow("number") << "Cod" << QVariant(7.0) << QVariant(7);
         QTest::newRow("fraction to a long") << "Cod" << QVariant(7.5) << QVariant();
+        // clang-format on
     }
 
     void assignedValuesFollowTheFieldType()
@@ -616,7 +625,7 @@ private slots:
         const Record narrow = rel.recordAt(2, {rel.fieldIndex(u"Porcentaje"), rel.fieldIndex(u"Nom0")});
         QCOMPARE(narrow.asDouble(u"Porcentaje"), 40.0);
         QCOMPARE(narrow.asString(u"Nom0"), QString("Radix Gins"));
-        QVERIFY(narrow.isNull(u"KFormula")); // not asked for, not read
+        QVERIFY(narrow.isNull(u"KFormula"));                          // not asked for, not read
         QCOMPARE(rel.asString(u"Planta"), QString("1 (Radix Glyc)")); // reading row 2 moved nothing
         Cursor editor(*db, "Plantas");
         editor.open();
@@ -787,7 +796,8 @@ private slots:
         TempDatabase db;
         addHerbs(db);
         db->exec("ALTER TABLE Plantas ADD COLUMN \"Nota \"\"x\"\"\" ALPHA_TEXT(20)");
-        db->exec("CREATE TABLE \"Tabla\"\"Rara\" (\"Clave\" INTEGER PRIMARY KEY AUTOINCREMENT, \"N\"\"om\" ALPHA_TEXT(10))");
+        db->exec(
+            "CREATE TABLE \"Tabla\"\"Rara\" (\"Clave\" INTEGER PRIMARY KEY AUTOINCREMENT, \"N\"\"om\" ALPHA_TEXT(10))");
         auto reopened = Database::open(db.path());
         const QString field = "Nota \"x\"";
         Cursor c(*reopened, "Plantas");

@@ -296,10 +296,7 @@ private slots:
         QCOMPARE(db.count("Usos"), 1);
     }
 
-    void readOnlyOpenWritesNothing_data()
-    {
-        yb::test::addJournalModeRows();
-    }
+    void readOnlyOpenWritesNothing_data() { yb::test::addJournalModeRows(); }
 
     void readOnlyOpenWritesNothing()
     {
@@ -315,10 +312,7 @@ private slots:
         QVERIFY(!damaged.hasLogFiles());
     }
 
-    void damageIsFoundBeforeTheFirstWrite_data()
-    {
-        yb::test::addJournalModeRows();
-    }
+    void damageIsFoundBeforeTheFirstWrite_data() { yb::test::addJournalModeRows(); }
 
     void damageIsFoundBeforeTheFirstWrite()
     {
@@ -365,6 +359,7 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("expected");
+        // clang-format off
         QTest::newRow("accent at the first level") << "Píldora" << "Poria" << -1;
         QTest::newRow("accented capital") << "ÁRBOL" << "arce" << -1;
         QTest::newRow("case at the first level") << "bai zhu" << "Ai Ye" << 1;
@@ -381,6 +376,7 @@ private slots:
         QTest::newRow("equal") << "Gan Cao" << "Gan Cao" << 0;
         QTest::newRow("empty") << "" << "a" << -1;
         QTest::newRow("digits before letters") << "3 flores" << "Ajo" << -1;
+        // clang-format on
     }
 
     void collationOrdersAsASpanishTable()
@@ -399,8 +395,8 @@ private slots:
         TempDatabase db;
         for (const char *name : {"Poria", "Píldora", "pildora", "Pino", "Piña", "PÍLDORA", "Pio", "Nuez", "Ñame"})
             db.herb(name);
-        QCOMPARE(indexOrder(*db), QStringList({"Nuez", "Ñame", "pildora", "Píldora", "PÍLDORA", "Pino", "Piña", "Pio",
-                                               "Poria"}));
+        QCOMPARE(indexOrder(*db),
+                 QStringList({"Nuez", "Ñame", "pildora", "Píldora", "PÍLDORA", "Pino", "Piña", "Pio", "Poria"}));
     }
 
     void indexesOfAnOlderCollationAreRebuiltOnce()
@@ -434,6 +430,7 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("expected");
+        // clang-format off
         QTest::newRow("accented capitals") << "ÁCIDO" << "ácido" << 0;
         QTest::newRow("ascii") << "GAN CAO" << "Gan Cao" << 0;
         QTest::newRow("prefix sorts first") << "Gan" << "GAN CAO" << -1;
@@ -443,6 +440,7 @@ private slots:
         QTest::newRow("accent ignored") << "PILDORA" << "Píldora" << 0;
         QTest::newRow("decomposed accent ignored") << "PILDORA" << "Pi\u0301ldora" << 0;
         QTest::newRow("ñ is a letter of its own") << "PINA" << "piña" << -1;
+        // clang-format on
     }
 
     void collationSearchIgnoresCaseAndAccents()
@@ -484,7 +482,8 @@ private slots:
             db->exec("INSERT INTO Usos (Nom) VALUES ('x')");
         }
         QCOMPARE(db.count("Usos"), 0);
-        QVERIFY_THROWS_EXCEPTION(DbError, db->runScript("INSERT INTO Usos (Nom) VALUES ('y'); INSERT INTO Nada VALUES (1);"));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 db->runScript("INSERT INTO Usos (Nom) VALUES ('y'); INSERT INTO Nada VALUES (1);"));
         QCOMPARE(db.count("Usos"), 0);
     }
 

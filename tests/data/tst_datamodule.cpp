@@ -170,7 +170,7 @@ private slots:
         } catch (const DbError &e) {
             QCOMPARE(e.code(), DbError::Code::Busy);
         }
-        QVERIFY(m.messages.isEmpty()); // not "Registro repetido"
+        QVERIFY(m.messages.isEmpty());                // not "Registro repetido"
         QCOMPARE(rel.state(), Cursor::State::Insert); // the row typed is kept
         QCOMPARE(rel.asInt(u"KUso"), 3);
         QVERIFY(other.exec("ROLLBACK"));
@@ -239,8 +239,8 @@ private slots:
         plan.append();
         plan.setValue(u"PinYin", "Shan Yao");
         plan.setValue(u"Nom4", "Igname");
-        plan.setValue(u"Nom5", "");  // Italian empty
-        plan.setValue(u"Nom6", "Y"); // one letter
+        plan.setValue(u"Nom5", "");   // Italian empty
+        plan.setValue(u"Nom6", "Y");  // one letter
         plan.setValue(u"Nom7", "Ya"); // two letters
         plan.post();
         m.dm->TPlanAfterScroll();

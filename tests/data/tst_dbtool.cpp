@@ -1,6 +1,6 @@
 // yerbalia-db as a user runs it: a check tells of damage, writes nothing, and needs no write access.
-#include "support/Faults.h"
 #include "data/Cursor.h"
+#include "support/Faults.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -13,10 +13,7 @@ using yb::test::fileBytes;
 class TestDbTool : public QObject {
     Q_OBJECT
 private slots:
-    void checkOfADamagedFileWritesNothing_data()
-    {
-        yb::test::addJournalModeRows();
-    }
+    void checkOfADamagedFileWritesNothing_data() { yb::test::addJournalModeRows(); }
 
     void checkOfADamagedFileWritesNothing()
     {

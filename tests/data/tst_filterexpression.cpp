@@ -14,6 +14,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QVariantList>("values");
+        // clang-format off
         QTest::newRow("empty") << "" << QStringList() << QVariantList();
         QTest::newRow("blank") << "   " << QStringList() << QVariantList();
         QTest::newRow("logical") << "EsFormula=False" << QStringList{"EsFormula"} << QVariantList{false};
@@ -27,6 +28,7 @@ private slots:
                                               << QVariantList{"Gan and Cao"};
         QTest::newRow("doubled quote") << "PinYin='O''Neil'" << QStringList{"PinYin"} << QVariantList{"O'Neil"};
         QTest::newRow("negative") << "Padre=-1" << QStringList{"Padre"} << QVariantList{-1};
+        // clang-format on
     }
 
     void parses()

@@ -117,6 +117,7 @@ private slots:
         QTest::addColumn<QString>("index");
         QTest::addColumn<QVariant>("key");
         QTest::addColumn<qint64>("lands");
+        // clang-format off
         QTest::newRow("letters of three rows: the first")
             << "Plantas" << "PorPinYin" << QVariant("GAN CAO") << qint64(6);
         QTest::newRow("prefix") << "Plantas" << "PorPinYin" << QVariant("ga") << qint64(6);
@@ -128,6 +129,7 @@ private slots:
         QTest::newRow("falling counts: equal") << "Repertor" << "PorCant" << QVariant(5) << qint64(2);
         QTest::newRow("falling counts: above every row") << "Repertor" << "PorCant" << QVariant(9) << qint64(2);
         QTest::newRow("falling counts: below every row") << "Repertor" << "PorCant" << QVariant(0) << qint64(4);
+        // clang-format on
     }
 
     void seekByTheIndexAgreesWithTheBinarySearch()

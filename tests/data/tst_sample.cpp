@@ -55,8 +55,11 @@ private slots:
         QCOMPARE(scalar("SELECT count(*) FROM Plantas f WHERE f.EsFormula = 1 AND abs((SELECT total(Porcentaje) "
                         "FROM RelForm r WHERE r.KFormula = f.Clave) - 100) > 0.001"),
                  0);
-        QCOMPARE(scalar("SELECT count(*) FROM RelForm r JOIN Plantas p ON p.Clave = r.KPlanta WHERE p.EsFormula = 1"), 0);
-        QCOMPARE(scalar("SELECT count(*) FROM RelForm r LEFT JOIN Plantas p ON p.Clave = r.KPlanta WHERE p.Clave IS NULL"), 0);
+        QCOMPARE(scalar("SELECT count(*) FROM RelForm r JOIN Plantas p ON p.Clave = r.KPlanta WHERE p.EsFormula = 1"),
+                 0);
+        QCOMPARE(
+            scalar("SELECT count(*) FROM RelForm r LEFT JOIN Plantas p ON p.Clave = r.KPlanta WHERE p.Clave IS NULL"),
+            0);
     }
 
     void herbsAreComplete()
@@ -70,7 +73,8 @@ private slots:
         QCOMPARE(scalar("SELECT count(*) FROM Plantas WHERE EsFormula = 0 AND (Descripcion NOT LIKE '{\\rtf%' "
                         "OR DescripcionIng NOT LIKE '{\\rtf%')"),
                  0);
-        QCOMPARE(scalar("SELECT count(*) FROM Plantas p JOIN Clases c ON c.Num = p.KSubClase WHERE c.Padre <> p.KClase"), 0);
+        QCOMPARE(
+            scalar("SELECT count(*) FROM Plantas p JOIN Clases c ON c.Num = p.KSubClase WHERE c.Padre <> p.KClase"), 0);
     }
 };
 

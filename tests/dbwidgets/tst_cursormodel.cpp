@@ -43,6 +43,7 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("percent, not scaled") << 12.5 << "0.0 %"
                                              << "12.5 %";
         QTest::newRow("percent rounds") << 33.333 << "0.0 %"
@@ -65,6 +66,7 @@ private slots:
                                        << "007";
         QTest::newRow("prefix and suffix") << 2.5 << "x 0.0 g"
                                            << "x 2.5 g";
+        // clang-format on
     }
 
     void numberFormat()

@@ -39,7 +39,8 @@ class TestDBControls : public QObject {
             new QVBoxLayout(&window);
         }
 
-        template <typename Control> Control *add(const char *name, const QString &field)
+        template <typename Control>
+        Control *add(const char *name, const QString &field)
         {
             auto *control = new Control(&window);
             control->setObjectName(name);

@@ -17,10 +17,7 @@ using yb::test::TempDatabase;
 
 using yb::test::alAbrirse;
 
-namespace {
-
-
-} // namespace
+namespace {} // namespace
 
 class TestEditarCelda : public QObject {
     Q_OBJECT

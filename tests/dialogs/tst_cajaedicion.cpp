@@ -19,7 +19,6 @@ namespace {
 
 const QString kPista = QStringLiteral("Pulse ENTER para Aceptar o ESC para Cancelar");
 
-
 // What the box looked like when it opened.
 struct Vista {
     QRect geometria;

@@ -464,10 +464,12 @@ private slots:
     {
         QTest::addColumn<QString>("scenario");
         QTest::addColumn<QString>("message");
+        // clang-format off
         QTest::newRow("no answer left") << "exhausted"
                                         << "no scripted answer left: \"Segunda pregunta\"";
         QTest::newRow("answer does not fit") << "mismatch"
                                              << "does not fit message dialog of kind 2: \"Pregunta\"";
+        // clang-format on
     }
 
     void scriptFailsLoudly()

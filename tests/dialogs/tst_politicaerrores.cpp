@@ -44,11 +44,11 @@ private slots:
         int antes = 0, despues = 0;
         bool fallar = true;
         connect(&boton, &QPushButton::clicked, &boton, manejador([&] {
-                    ++antes;
-                    if (fallar)
-                        throw std::runtime_error("disk full");
-                    ++despues;
-                }));
+            ++antes;
+            if (fallar)
+                throw std::runtime_error("disk full");
+            ++despues;
+        }));
         QTest::mouseClick(&boton, Qt::LeftButton);
         QCOMPARE(m_cajas, QStringList{"disk full"});
         QCOMPARE(antes, 1);

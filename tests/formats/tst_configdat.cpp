@@ -85,7 +85,9 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("expected");
-        const QByteArray good = "100\r\n50\r\n800\r\n600\r\n200\r\n250\r\n260\r\n1\r\n2\r\n900\r\n650\r\n400\r\n240\r\n3\r\n12\r\n";
+        const QByteArray good =
+            "100\r\n50\r\n800\r\n600\r\n200\r\n250\r\n260\r\n1\r\n2\r\n900\r\n650\r\n400\r\n240\r\n3\r\n12\r\n";
+        // clang-format off
         QTest::newRow("a good file") << good << int(ConfigDat::TextSize) << 12;
         QTest::newRow("short file: read lines apply") << QByteArray("100\r\n50\r\n800\r\n") << int(ConfigDat::Width) << 800;
         QTest::newRow("short file: missing lines default") << QByteArray("100\r\n50\r\n800\r\n") << int(ConfigDat::Height) << 700;
@@ -98,6 +100,7 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << int(ConfigDat::Width) << 1024;
         QTest::newRow("binary garbage") << QByteArray("\x01\x02\xff\xfe\n\n\n", 7) << int(ConfigDat::Left) << ConfigDat::kCentred;
         QTest::newRow("huge number") << QByteArray("99999999999999999999\r\n") << int(ConfigDat::Left) << ConfigDat::kCentred;
+        // clang-format on
     }
 
     void badLinesFallBackOneByOne()

@@ -82,24 +82,15 @@ QString fixture(const QString &nombre)
 QString nombreDeEstilo(QTextListFormat::Style estilo)
 {
     switch (estilo) {
-    case QTextListFormat::ListDisc:
-        return QStringLiteral("disc");
-    case QTextListFormat::ListCircle:
-        return QStringLiteral("circle");
-    case QTextListFormat::ListSquare:
-        return QStringLiteral("square");
-    case QTextListFormat::ListDecimal:
-        return QStringLiteral("1");
-    case QTextListFormat::ListLowerAlpha:
-        return QStringLiteral("a");
-    case QTextListFormat::ListUpperAlpha:
-        return QStringLiteral("A");
-    case QTextListFormat::ListLowerRoman:
-        return QStringLiteral("i");
-    case QTextListFormat::ListUpperRoman:
-        return QStringLiteral("I");
-    default:
-        return QString::number(estilo);
+    case QTextListFormat::ListDisc: return QStringLiteral("disc");
+    case QTextListFormat::ListCircle: return QStringLiteral("circle");
+    case QTextListFormat::ListSquare: return QStringLiteral("square");
+    case QTextListFormat::ListDecimal: return QStringLiteral("1");
+    case QTextListFormat::ListLowerAlpha: return QStringLiteral("a");
+    case QTextListFormat::ListUpperAlpha: return QStringLiteral("A");
+    case QTextListFormat::ListLowerRoman: return QStringLiteral("i");
+    case QTextListFormat::ListUpperRoman: return QStringLiteral("I");
+    default: return QString::number(estilo);
     }
 }
 
@@ -223,6 +214,7 @@ private slots:
     {
         QTest::addColumn<QString>("entrada");
         QTest::addColumn<QString>("esperado");
+        // clang-format off
         QTest::newRow("monograph") << QString::fromLatin1(kMuestras[0])
                                    << QStringLiteral(
                                           "Shu Di Huang, Shan Zhu Yu, Shan Yao, Ze Xie, Mu Dan Pi y Fu Ling. "
@@ -268,6 +260,7 @@ private slots:
         QTest::newRow("binary data") << rtf(R"(a\bin3 {}\b{\*\x \bin2 }}}c)") << QStringLiteral("abc");
         QTest::newRow("text after the closing brace") << QStringLiteral(R"({\rtf1 a}b)") << QStringLiteral("a");
         QTest::newRow("leading white space") << QStringLiteral("\r\n {\\rtf1 x}") << QStringLiteral("x");
+        // clang-format on
     }
     void textoPlano()
     {
@@ -369,6 +362,7 @@ private slots:
     {
         QTest::addColumn<QString>("entrada");
         QTest::addColumn<QString>("esperado");
+        // clang-format off
         QTest::newRow("missing closing braces") << QStringLiteral(R"({\rtf1 a{\b b)") << QStringLiteral("ab");
         QTest::newRow("extra closing braces") << QStringLiteral(R"({\rtf1 {\b a}}} b})") << QStringLiteral("a");
         QTest::newRow("quote escape at the end") << QStringLiteral(R"({\rtf1 a\')") << QStringLiteral("a");
@@ -405,6 +399,7 @@ private slots:
         QTest::newRow("deep nesting with destinations")
             << QStringLiteral("{\\rtf1 %1a{\\*\\x b}c{\\fonttbl d}e").arg(QString(300, u'{')) << QStringLiteral("ace");
         QTest::newRow("raw bytes") << QStringLiteral("{\\rtf1 \u00e9\u00ff\u4e2d}") << QStringLiteral("éÿ中");
+        // clang-format on
     }
     void entradaMalformada()
     {
@@ -418,6 +413,7 @@ private slots:
     {
         QTest::addColumn<QString>("entrada");
         const int n = 100000;
+        // clang-format off
         QTest::newRow("open braces") << QStringLiteral("{\\rtf1 ") + QString(n * 4, u'{') + u'x';
         QTest::newRow("ignorable groups") << QStringLiteral("{\\rtf1 ") + QStringLiteral("{\\*").repeated(n) + u'x';
         QTest::newRow("fallbacks") << QStringLiteral("{\\rtf1\\uc1000 ") + QStringLiteral("\\u65 xy").repeated(n);
@@ -449,6 +445,7 @@ private slots:
                                              QStringLiteral("\\f0\\'c8\\'cb\\f1\\'cf").repeated(n / 4);
         QTest::newRow("marked words") << QStringLiteral("{\\rtf1 {") + QStringLiteral("\\*\\x a").repeated(n / 2) +
                                              u'}';
+        // clang-format on
     }
     void entradasGrandesEnTiempoLineal()
     {
@@ -468,11 +465,14 @@ private slots:
         QTest::addColumn<QString>("entrada");
         for (size_t i = 0; i < std::size(kMuestras); ++i)
             QTest::addRow("sample %d", int(i)) << QString::fromLatin1(kMuestras[i]);
+        // clang-format off
         QTest::newRow("accents, braces, backslashes") << rtf(
             R"(Coraz\'f3n, \'e1cido {\b ni\'f1o} \{llaves\} y \\barra\\ \ldblquote cita\rdblquote  \'bfqu\'e9?\par\par )"
             R"(\u20013?\u25991? \u-10179?\u-8704? a\~b\tab c\line d\'80)");
+        // clang-format on
         for (const char *archivo : {"listas.rtf", "tabla.rtf", "nota.rtf"})
             QTest::addRow("LibreOffice %s", archivo) << fixture(QString::fromLatin1(archivo));
+        // clang-format off
         QTest::newRow("lists and tables") << QStringLiteral(
             R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset134 SimSun;}}\pard\qc\b T\'edtulo\b0\par)"
             R"(\pard\ls1 uno\par\ls1\ilvl1 dos\par\pard{\*\pn\pnlvlbody\pnucrm}tres\par)"
@@ -486,6 +486,7 @@ private slots:
             R"({\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}{\f1 Courier New;}})"
             R"({\colortbl ;\red0\green128\blue0;\red10\green20\blue30;}\pard\fs20 a\b b\i c\ul d)"
             R"(\b0\i0\ulnone\fs31 e\fs7 f\cf1 g\cf2\f1 h\cf0\f0\fs24 i\par\par{\b\i\ul\cf1 j}\par})");
+        // clang-format on
     }
     void idaYVuelta()
     {
@@ -561,6 +562,7 @@ private slots:
     {
         QTest::addColumn<QString>("entrada");
         QTest::addColumn<QString>("esperado");
+        // clang-format off
         QTest::newRow("marked word inside a group")
             << rtf(R"({\b Tonifica \*\revauthor1 el qi} y la sangre)") << QStringLiteral("Tonifica el qi y la sangre");
         QTest::newRow("marked word in the paragraph")
@@ -578,6 +580,7 @@ private slots:
             << rtf(R"(a{\*\listtable{\list{\listlevel\levelnfc23{\leveltext\'01\u8226 ?;}}\listid1}})"
                    R"({\*\listoverridetable{\listoverride\listid1\ls1}}b)")
             << QStringLiteral("ab");
+        // clang-format on
     }
     void asteriscoMarcaSoloSuDestino()
     {
@@ -627,6 +630,7 @@ private slots:
                        .arg(juego) +
                    QString::fromLatin1(cuerpo) + QStringLiteral(R"(\f0 \'e9})");
         };
+        // clang-format off
         QTest::newRow("fcharset 238") << fuente(238, R"(\'8a\'9a\'e8)") << QStringLiteral("éŠščé");
         QTest::newRow("fcharset 204") << fuente(204, R"(\'cf\'f0\'e8)") << QStringLiteral("éПриé");
         QTest::newRow("fcharset 161") << fuente(161, R"(\'e1\'e2)") << QStringLiteral("éαβé");
@@ -650,8 +654,10 @@ private slots:
         QTest::newRow("plain goes back to deff")
             << QStringLiteral(R"({\rtf1\deff1{\fonttbl{\f0 A;}{\f1\fcharset204 B;}}\f0\'cf\plain\'cf})")
             << QStringLiteral("ÏП");
+        // clang-format on
 
         // Double-byte pages: a lead byte and the byte after it, whatever it is written as.
+        // clang-format off
         QTest::newRow("pair, trail a literal character") << fuente(136, R"(\'a4@)") << QStringLiteral("é一é");
         QTest::newRow("pair in 936, trail a literal character") << fuente(134, R"(\'81@)") << QStringLiteral("é丂é");
         QTest::newRow("pair, trail an escaped brace") << fuente(128, R"(\'93\'fa\'96\{)") << QStringLiteral("é日本é");
@@ -675,6 +681,7 @@ private slots:
                    R"(\viewkind4\uc1\pard\lang2052\f0\fs20\'c8\'cb\'b2\'ce\lang1033\f1 (Ren Shen)\par)"
                    "\r\n}")
             << QStringLiteral("人参(Ren Shen)");
+        // clang-format on
     }
     void paginasDeCodigos()
     {
@@ -704,6 +711,7 @@ private slots:
                                   R"({\f4\fnil\fcharset2 OpenSymbol;}{\f5\fnil Symbol;}}\pard\f0 )") +
                    QString::fromLatin1(cuerpo) + u'}';
         };
+        // clang-format off
         QTest::newRow("Symbol") << conSimbolos(R"({\f1\'b7}\tab Tos\par{\f1\'b7}\tab Asma)")
                                 << QStringLiteral("•\tTos\n•\tAsma");
         QTest::newRow("Symbol by name only") << conSimbolos(R"({\f5\'b7} Tos)") << QStringLiteral("• Tos");
@@ -729,6 +737,7 @@ private slots:
             << QStringLiteral(R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}{\colortbl\deff1;}\plain\'b7})")
             << QStringLiteral("•");
         QTest::newRow("symbol font ends with its group") << conSimbolos(R"({\f2 l}l)") << QStringLiteral("•l");
+        // clang-format on
     }
     void vinetasDeSimbolos()
     {
@@ -741,6 +750,7 @@ private slots:
     {
         QTest::addColumn<QString>("entrada");
         QTest::addColumn<QString>("esperado");
+        // clang-format off
         QTest::newRow("LibreOffice") << fixture(QStringLiteral("listas.rtf"))
                                      << QStringLiteral("Tonifica el qi del bazo y del estómago; nutre la sangre.\n"
                                                        "L0 disc level 1 Deficiencia de qi del bazo \n"
@@ -803,6 +813,7 @@ private slots:
                                    << QStringLiteral("centre a\nright b\njustify c\nd\ne");
         QTest::newRow("alignment is a paragraph's, kept in its group")
             << QStringLiteral(R"({\rtf1 {\pard\qc a\par}b})") << QStringLiteral("centre a\nb");
+        // clang-format on
     }
     void listas()
     {
@@ -820,6 +831,7 @@ private slots:
         QTest::addColumn<QString>("entrada");
         QTest::addColumn<QString>("esperado");
         QTest::addColumn<QString>("plano");
+        // clang-format off
         QTest::newRow("LibreOffice") << fixture(QStringLiteral("tabla.rtf"))
                                      << QStringLiteral("centre Dosis y preparación\n"
                                                        "T0(3x3)[0,0] Forma\nT0(3x3)[0,1] Dosis\nT0(3x3)[0,2] Nota\n"
@@ -860,6 +872,7 @@ private slots:
         QTest::newRow("a cell no row closes ends the table")
             << QStringLiteral(R"({\rtf1 \intbl a\cell b\cell\pard c})")
             << QStringLiteral("\nT0(1x2)[0,0] a\nT0(1x2)[0,1] b\nc") << QStringLiteral("a\tb\nc");
+        // clang-format on
         {
             QString entrada = QStringLiteral("{\\rtf1 \\intbl ");
             QStringList esperado{QString()}, plano;
@@ -870,9 +883,12 @@ private slots:
                     esperado << QStringLiteral("T0(1x64)[0,%1] x%2").arg(celda - 1).arg(celda);
             }
             esperado << QStringLiteral("T0(1x64)[0,63] ") + plano.mid(63).join(u'\t') << QString();
+            // clang-format off
             QTest::newRow("cells past 64 columns go on after tabs")
                 << entrada + QStringLiteral("\\row}") << esperado.join(u'\n') << plano.join(u'\t');
+            // clang-format on
         }
+        // clang-format off
         QTest::newRow("cell outside a table is a tab")
             << QStringLiteral(R"({\rtf1 a\cell b\row c})") << QStringLiteral("a\tb\nc") << QStringLiteral("a\tb\nc");
         QTest::newRow("list in a cell") << QStringLiteral(R"({\rtf1 \pard\intbl\ls1 a\par\ls1 b\cell\row})")
@@ -882,6 +898,7 @@ private slots:
         QTest::newRow("nested cells stay in their cell")
             << QStringLiteral(R"({\rtf1 \intbl a\nestcell b\nestrow\cell\row})")
             << QStringLiteral("\nT0(1x1)[0,0] a\tb\n") << QStringLiteral("a\tb");
+        // clang-format on
     }
     void tablas()
     {
@@ -905,6 +922,7 @@ private slots:
         QTest::addColumn<QString>("palabra");
         QTest::addColumn<QString>("nueva");
         QTest::addColumn<QString>("linea"); // the edited paragraph as estructura() shows it
+        // clang-format off
         QTest::newRow("bold word of a list item")
             << QStringLiteral("listas.rtf") << QStringLiteral("falta") << QStringLiteral("pérdida")
             << QStringLiteral("L0 disc level 1 Cansancio y pérdida de apetito ");
@@ -928,6 +946,7 @@ private slots:
                                                   << QStringLiteral("6-12 g") << QStringLiteral("T0(2x2)[0,1] 6-12 g");
         QTest::newRow("right-aligned paragraph") << QStringLiteral("nota.rtf") << QStringLiteral("usuario")
                                                  << QStringLiteral("autor") << QStringLiteral("right Nota del autor.");
+        // clang-format on
     }
     void editarYGuardar()
     {
@@ -1009,12 +1028,8 @@ private slots:
                     if (!s.isEmpty())
                         s[en] = QChar(char16_t(azar.bounded(256)));
                     break;
-                case 1:
-                    s.insert(en, QLatin1String(piezas[azar.bounded(int(std::size(piezas)))]));
-                    break;
-                case 2:
-                    s.remove(en, azar.bounded(1, 16));
-                    break;
+                case 1: s.insert(en, QLatin1String(piezas[azar.bounded(int(std::size(piezas)))])); break;
+                case 2: s.remove(en, azar.bounded(1, 16)); break;
                 default:
                     if (azar.bounded(4) == 0)
                         s.truncate(en);

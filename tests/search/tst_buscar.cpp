@@ -64,7 +64,8 @@ class TestBuscar : public QObject {
             ventana = std::make_unique<TFBuscar>(*datos.db, hits, sesion);
             QObject::connect(ventana.get(), &TFBuscar::buscado, [this] { ++composiciones; });
         }
-        template <typename T> T *hijo(const char *nombre) const
+        template <typename T>
+        T *hijo(const char *nombre) const
         {
             T *w = ventana->findChild<T *>(QLatin1String(nombre));
             if (!w)

@@ -33,6 +33,7 @@ private slots:
         QTest::newRow("no match across fields without |") << QStringList{"shenradix"} << false << false << false << L{};
         // An empty row joins to "|||GUI ZHI||||": three texts before the name,
         // four names after it; in editor mode Aplicacion adds a fourth text.
+        // clang-format off
         QTest::newRow("7 separators: 3 before") << QStringList{"|||gui zhi||||"} << false << false << false << L{4};
         QTest::newRow("7 separators: not 4 before") << QStringList{"||||gui"} << false << false << false << L{};
         QTest::newRow("7 separators: not 5 after") << QStringList{"zhi|||||"} << false << false << false << L{};
@@ -45,6 +46,7 @@ private slots:
         QTest::newRow("Spanish: no English texts") << QStringList{"cough"} << false << false << false << L{};
         QTest::newRow("English: same names") << QStringList{"ren shen", "raíz"} << false << true << false << L{1, 2, 5};
         QTest::newRow("English editor: same Aplicacion") << QStringList{"heridas"} << false << true << true << L{3};
+        // clang-format on
         // The rich texts are read as a reader sees them.
         QTest::newRow("accent in a \\'hh escape") << QStringList{"limón"} << false << false << false << L{1};
         QTest::newRow("phrase over an escape") << QStringList{"calma el animo"} << false << false << false << L{1};

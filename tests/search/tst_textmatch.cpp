@@ -44,6 +44,7 @@ private slots:
         const QString to = QStringLiteral("AEIOUÑUAEIOU");
         for (qsizetype i = 0; i < from.size(); ++i)
             QTest::addRow("pair %lld", qlonglong(i)) << QString(from[i]) << QString(to[i]);
+        // clang-format off
         QTest::newRow("whole first row") << from << to;
         QTest::newRow("Ácido") << QStringLiteral("Ácido") << QStringLiteral("ACIDO");
         QTest::newRow("ñandú") << QStringLiteral("ñandú") << QStringLiteral("ÑANDU");
@@ -61,6 +62,7 @@ private slots:
                                          << QStringLiteral("RAIZ DE GINSENG COREANO, COCIDA");
         QTest::newRow("above 255 unchanged") << QStringLiteral("人参 rén ā € ŝ") << QStringLiteral("人参 REN ā € ŝ");
         QTest::newRow("empty") << QString() << QString();
+        // clang-format on
     }
     void fold()
     {
@@ -202,6 +204,7 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("words");
+        // clang-format off
         QTest::newRow("runs of spaces") << QStringLiteral("  raíz   de  ginseng ")
                                         << QStringList{"RAIZ", "DE", "GINSENG"};
         QTest::newRow("empty") << QString() << QStringList();
@@ -214,6 +217,7 @@ private slots:
         QTest::newRow("punctuation belongs to words")
             << QStringLiteral("ñandú, pingüino.") << QStringList{QStringLiteral("ÑANDU,"), "PINGUINO."};
         QTest::newRow("repeats kept") << QStringLiteral("raíz de Raíz") << QStringList{"RAIZ", "DE", "RAIZ"};
+        // clang-format on
     }
     void wordSplit()
     {

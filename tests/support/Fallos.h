@@ -25,8 +25,7 @@ struct BaseBloqueada {
     explicit BaseBloqueada(Database &db, int esperaMs = 20)
     {
         sqlite3_busy_timeout(db.handle(), esperaMs);
-        QCOMPARE(sqlite3_open_v2(db.filePath().toUtf8().constData(), &otra, SQLITE_OPEN_READWRITE, nullptr),
-                 SQLITE_OK);
+        QCOMPARE(sqlite3_open_v2(db.filePath().toUtf8().constData(), &otra, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
         QCOMPARE(sqlite3_exec(otra, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     }
     ~BaseBloqueada() { soltar(); }

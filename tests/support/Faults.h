@@ -121,10 +121,10 @@ struct DamagedFile {
     QDateTime modified;
 
     explicit DamagedFile(bool rollbackJournal)
-        : path(makeDamagedDatabase(dir.path(), rollbackJournal)), bytes(fileBytes(path)),
+        : path(makeDamagedDatabase(dir.path(), rollbackJournal)),
+          bytes(fileBytes(path)),
           modified(QFileInfo(path).lastModified())
-    {
-    }
+    {}
     // Same bytes, same time stamp: nothing was written.
     bool unchanged() const { return fileBytes(path) == bytes && QFileInfo(path).lastModified() == modified; }
     bool hasLogFiles() const

@@ -35,8 +35,8 @@ struct TempDatabase {
 
     qint64 herb(const QString &pinyin, const QString &latin = {}, bool formula = false, int orden = 0)
     {
-        QVariantMap v{{"PinYin", pinyin}, {"Nom0", latin.isEmpty() ? QVariant() : QVariant(latin)},
-                      {"EsFormula", formula}};
+        QVariantMap v{
+            {"PinYin", pinyin}, {"Nom0", latin.isEmpty() ? QVariant() : QVariant(latin)}, {"EsFormula", formula}};
         const qint64 id = add(QStringLiteral("Plantas"), v);
         setOrden(QStringLiteral("Plantas"), id, orden ? orden : int(id));
         return id;
@@ -52,8 +52,10 @@ struct TempDatabase {
     // Links a herb to an action with both order numbers copied.
     void link(qint64 herb, qint64 action)
     {
-        add(QStringLiteral("Rel"),
-            {{"KPlanta", herb}, {"KUso", action}, {"OPlanta", orden("Plantas", herb)}, {"OUso", orden("Usos", action)}});
+        add(QStringLiteral("Rel"), {{"KPlanta", herb},
+                                    {"KUso", action},
+                                    {"OPlanta", orden("Plantas", herb)},
+                                    {"OUso", orden("Usos", action)}});
     }
 
     int orden(const char *table, qint64 key)
@@ -89,22 +91,40 @@ struct TempDatabase {
         add("Clases", {{"Padre", 1}, {"NomEsp", "Tónicos del qi"}, {"NomIng", "Qi tonics"}});
         add("Especies", {{"Nom", "Planta"}, {"NomIng", "Plant"}});
         const QString rtf = QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 %1\\par}");
-        const int baiZhu = add("Plantas", {{"PinYin", "Bai Zhu"}, {"Nom0", "Rhizoma Atractylodis"}, {"EsFormula", false},
-                                           {"KClase", 1}, {"KSubClase", 2}, {"KEspecie", 1}, {"Orden", 1},
-                                           {"Meridianos", "095000090000"}, {"Sabor", "05090000"}, {"Energia", "09000"},
+        const int baiZhu = add("Plantas", {{"PinYin", "Bai Zhu"},
+                                           {"Nom0", "Rhizoma Atractylodis"},
+                                           {"EsFormula", false},
+                                           {"KClase", 1},
+                                           {"KSubClase", 2},
+                                           {"KEspecie", 1},
+                                           {"Orden", 1},
+                                           {"Meridianos", "095000090000"},
+                                           {"Sabor", "05090000"},
+                                           {"Energia", "09000"},
                                            {"Descripcion", rtf.arg("Tonifica el qi")}});
-        const int ganCao = add("Plantas", {{"PinYin", "Gan Cao"}, {"Nom0", "Radix Glycyrrhizae"}, {"EsFormula", false},
-                                           {"KClase", 1}, {"Orden", 2}, {"Sabor", "00090000"}});
-        const int renShen = add("Plantas", {{"PinYin", "Ren Shen"}, {"Nom0", "Radix Ginseng"}, {"Nom5", ""},
-                                            {"Nom6", "G"}, {"Nom7", "Gi"}, {"EsFormula", false}, {"Orden", 3}});
+        const int ganCao = add("Plantas", {{"PinYin", "Gan Cao"},
+                                           {"Nom0", "Radix Glycyrrhizae"},
+                                           {"EsFormula", false},
+                                           {"KClase", 1},
+                                           {"Orden", 2},
+                                           {"Sabor", "00090000"}});
+        const int renShen = add("Plantas", {{"PinYin", "Ren Shen"},
+                                            {"Nom0", "Radix Ginseng"},
+                                            {"Nom5", ""},
+                                            {"Nom6", "G"},
+                                            {"Nom7", "Gi"},
+                                            {"EsFormula", false},
+                                            {"Orden", 3}});
         const int guiZhi = add("Plantas", {{"PinYin", "Gui Zhi Tang"}, {"EsFormula", true}, {"Orden", 4}});
         const int qi = add("Usos", {{"Nom", "Tonifica el qi"}, {"NomIng", "Tonifies qi"}, {"Orden", 1}});
         const int humedad = add("Usos", {{"Nom", "Seca la humedad"}, {"NomIng", "Dries dampness"}, {"Orden", 2}});
         add("Rel", {{"KPlanta", baiZhu}, {"KUso", qi}, {"OPlanta", 1}, {"OUso", 1}});
         add("Rel", {{"KPlanta", baiZhu}, {"KUso", humedad}, {"OPlanta", 1}, {"OUso", 2}});
         add("Rel", {{"KPlanta", renShen}, {"KUso", qi}, {"OPlanta", 3}, {"OUso", 1}});
-        add("RelForm", {{"KFormula", guiZhi}, {"KPlanta", ganCao}, {"Porcentaje", 40.0}, {"OFormula", 4}, {"OPlanta", 2}});
-        add("RelForm", {{"KFormula", guiZhi}, {"KPlanta", renShen}, {"Porcentaje", 60.0}, {"OFormula", 4}, {"OPlanta", 3}});
+        add("RelForm",
+            {{"KFormula", guiZhi}, {"KPlanta", ganCao}, {"Porcentaje", 40.0}, {"OFormula", 4}, {"OPlanta", 2}});
+        add("RelForm",
+            {{"KFormula", guiZhi}, {"KPlanta", renShen}, {"Porcentaje", 60.0}, {"OFormula", 4}, {"OPlanta", 3}});
         add("Sinonimos", {{"KPlanta", ganCao}, {"Sinon", "Regaliz"}});
     }
 
