@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The one test command: installs dependencies, builds a Debug build with
-# AddressSanitizer and UndefinedBehaviorSanitizer, runs every test with CTest.
+# The one test command: installs dependencies, checks the house style of the
+# sources, builds a Debug build with AddressSanitizer and
+# UndefinedBehaviorSanitizer, runs every test with CTest.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/setup.sh"
+"$root/scripts/format.sh" --check
 
 build="$root/build/test"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DYERBALIA_SANITIZE=ON >/dev/null
